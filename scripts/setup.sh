@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Vantorel, builds it, then runs the editor or the tests.
+#   scripts/setup.sh run    build and start the editor
+#   scripts/setup.sh test   build and run the whole test suite
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+
+PACKAGES=(g++ make cmake qt6-base-dev libfontconfig-dev fonts-liberation fonts-dejavu-core xvfb xauth)
+
+install_missing_packages() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build --parallel "$(nproc)"
+}
+
+mode=${1:-run}
+install_missing_packages
+build
+case "$mode" in
+run)
+    exec build/src/app/vantorel
+    ;;
+test)
+    cd build
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+// The program's error classes. A failing step throws one of these; the handler
+// boundary (Boundary.h) catches it and shows the error report. Messages are UTF-8.
+namespace core {
+
+class Exception : public std::runtime_error {
+public:
+    explicit Exception(const std::string& message)
+        : std::runtime_error(message) {}
+    std::string message() const { return what(); }
+    // The class name the "Application Error" box shows.
+    virtual const char* className() const noexcept { return "Exception"; }
+};
+
+#define VANTOREL_EXCEPTION_CLASS(Name, Base)                                                                 \
+    class Name : public Base {                                                                               \
+    public:                                                                                                  \
+        using Base::Base;                                                                                    \
+        const char* className() const noexcept override { return #Name; }                                    \
+    };
+
+// Silent abort: dropped by the boundary without a word.
+VANTOREL_EXCEPTION_CLASS(EAbort, Exception)
+VANTOREL_EXCEPTION_CLASS(EFOpenError, Exception)
+VANTOREL_EXCEPTION_CLASS(EInvalidOperation, Exception)
+VANTOREL_EXCEPTION_CLASS(ERegistryException, Exception)
+VANTOREL_EXCEPTION_CLASS(EResNotFound, Exception)
+
+#undef VANTOREL_EXCEPTION_CLASS
+
+// An I/O failure with its numeric code; the message follows from the code.
+class EInOutError : public Exception {
+public:
+    explicit EInOutError(int code);
+    int errorCode() const noexcept { return m_code; }
+    const char* className() const noexcept override { return "EInOutError"; }
+
+    static std::string messageFor(int code);
+    // Maps a POSIX errno onto the program's I/O codes.
+    static int codeFromErrno(int err) noexcept;
+
+private:
+    int m_code;
+};
+
+} // namespace core
