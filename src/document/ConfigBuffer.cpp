@@ -1,0 +1,149 @@
+#include "document/ConfigBuffer.h"
+
+#include "core/Exception.h"
+#include "document/FileDescriptor.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace document {
+namespace {
+
+const char* const kCapacityMessage = "Text exceeds memo capacity";
+
+[[noreturn]] void raiseCannotOpen(const std::string& path) {
+    throw core::EFOpenError("Cannot open file " + path);
+}
+
+[[noreturn]] void raiseReadError(int err) {
+    throw core::EInOutError(core::EInOutError::codeFromErrno(err));
+}
+
+// Reads from the current position to the end of the file into `data`, which has
+// room for the expected size; a file that grew meanwhile is followed up to `limit`.
+void readToEnd(int fd, std::string& data, std::size_t limit) {
+    std::size_t got = 0;
+    for (;;) {
+        if (got == data.size()) {
+            char probe[4096];
+            const ssize_t n = ::read(fd, probe, sizeof probe);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                raiseReadError(errno);
+            if (n == 0)
+                return;
+            if (got + std::size_t(n) > limit)
+                throw core::EInvalidOperation(kCapacityMessage);
+            data.append(probe, std::size_t(n));
+            got += std::size_t(n);
+            continue;
+        }
+        const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            raiseReadError(errno);
+        if (n == 0) {
+            data.resize(got); // the file shrank
+            return;
+        }
+        got += std::size_t(n);
+    }
+}
+
+} // namespace
+
+ConfigBuffer::ConfigBuffer(std::size_t capacity)
+    : m_capacity(std::min(capacity, kMaxCapacity))
+    , m_lineStarts{0} {}
+
+void ConfigBuffer::load(const std::string& path) {
+    // Non-blocking so that a FIFO cannot hang the open; no effect on regular files.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (!fd.isValid())
+        raiseCannotOpen(path);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        raiseCannotOpen(path);
+    if (std::uintmax_t(st.st_size) > m_capacity)
+        throw core::EInvalidOperation(kCapacityMessage);
+    std::string raw(std::size_t(st.st_size), '\0');
+    readToEnd(fd.get(), raw, m_capacity);
+    fd.close();
+    assign(std::move(raw));
+}
+
+void ConfigBuffer::setText(std::string_view text) {
+    if (text.size() > m_capacity)
+        throw core::EInvalidOperation(kCapacityMessage);
+    assign(std::string(text));
+}
+
+void ConfigBuffer::assign(std::string raw) {
+    // A NUL ends the text. Cutting first gives the same result as cutting after
+    // normalising, as neither CR nor LF is NUL.
+    if (const void* nul = std::memchr(raw.data(), '\0', raw.size()))
+        raw.resize(std::size_t(static_cast<const char*>(nul) - raw.data()));
+    const lineends::Census census = lineends::count(raw);
+    if (raw.size() + census.lone > m_capacity)
+        throw core::EInvalidOperation(kCapacityMessage);
+    std::string text = census.lone == 0 ? std::move(raw) : lineends::normalised(raw, census);
+    raw = std::string();
+    if (text == m_text)
+        return;
+    auto starts = lineends::indexLines(text, census.lineEnds);
+    m_text.swap(text);
+    m_lineStarts.swap(starts);
+}
+
+void ConfigBuffer::clear() {
+    m_text = std::string();
+    m_lineStarts.assign(1, 0);
+}
+
+std::size_t ConfigBuffer::lineEnd(std::size_t n) const noexcept {
+    return n + 1 < m_lineStarts.size() ? m_lineStarts[n + 1] - 2 : m_text.size();
+}
+
+std::string ConfigBuffer::readLine(std::size_t n) const {
+    if (n >= m_lineStarts.size())
+        return {};
+    const std::size_t start = m_lineStarts[n];
+    const std::size_t length = std::min(lineEnd(n) - start, kMaxReadLength);
+    return m_text.substr(start, length);
+}
+
+void ConfigBuffer::replaceLine(std::size_t n, std::string_view s) {
+    if (n >= m_lineStarts.size())
+        return;
+    if (const auto nul = s.find('\0'); nul != std::string_view::npos)
+        s = s.substr(0, nul);
+    const lineends::Census census = lineends::count(s);
+    std::string normalisedText;
+    if (census.lone != 0) {
+        normalisedText = lineends::normalised(s, census);
+        s = normalisedText;
+    }
+    const std::size_t start = m_lineStarts[n];
+    const std::size_t oldLength = lineEnd(n) - start;
+    if (m_text.size() - oldLength + s.size() > m_capacity)
+        throw core::EInvalidOperation(kCapacityMessage);
+    m_text.replace(start, oldLength, s);
+    if (census.lineEnds != 0) {
+        // The text brought line breaks of its own: the lines after it move down.
+        const lineends::Census whole = lineends::count(m_text);
+        m_lineStarts = lineends::indexLines(m_text, whole.lineEnds);
+        return;
+    }
+    const auto delta = lineends::LineOffset(s.size() - oldLength); // wraps for a shorter text
+    for (std::size_t i = n + 1; i < m_lineStarts.size(); ++i)
+        m_lineStarts[i] += delta;
+}
+
+} // namespace document
