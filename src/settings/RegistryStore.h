@@ -1,0 +1,48 @@
+#pragma once
+
+#include "settings/RegistryTree.h"
+#include "settings/RegistryValue.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace settings {
+
+// The per-user registry under HKEY_CURRENT_USER, kept in one REGEDIT4 file. Every operation
+// reads the file again, so changes by another running copy are seen; every change is a locked
+// read-modify-write that replaces the file atomically and durably before it returns.
+//
+// A file that cannot be parsed is renamed to "<file>.broken-<UTC time>" (never deleted), the
+// move is reported once through core::reportException as an ERegistryException, and the store
+// goes on empty. Paths are relative to HKEY_CURRENT_USER without a leading backslash.
+class RegistryStore {
+public:
+    // The per-user file, looked up again on every operation (see defaultFilePath()).
+    RegistryStore() = default;
+    explicit RegistryStore(std::string filePath);
+
+    // $XDG_CONFIG_HOME/vantorel/registry.reg; $HOME/.config takes the place of XDG_CONFIG_HOME
+    // when that is unset, empty or not absolute. "" when no home folder can be found.
+    static std::string defaultFilePath();
+    std::string filePath() const;
+
+    // Creates the key and its missing parents. False for an invalid path or a failed write.
+    bool createKey(const std::string& path);
+    bool keyExists(const std::string& path) const;
+    std::optional<RegistryValue> queryValue(const std::string& keyPath, const std::string& name) const;
+    // Stores the value, creating its key if another copy removed it meanwhile. False for an
+    // invalid path or name, or when the file cannot be written.
+    bool setValue(const std::string& keyPath, const std::string& name, std::uint32_t type,
+                  const std::string& data);
+
+private:
+    RegistryTree load() const;
+    // Applies change (which returns whether it changed anything) under the lock.
+    bool update(const std::function<bool(RegistryTree&)>& change);
+
+    std::optional<std::string> m_fixedPath;
+};
+
+} // namespace settings
