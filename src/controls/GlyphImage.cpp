@@ -28,6 +28,16 @@ QImage glyphImage(const QImage& strip, int numGlyphs, int index) {
     return image;
 }
 
+namespace {
+
+// White counts as background, as in a monochrome copy of the image: so light
+// areas inside a glyph (a label, a page) stay visible in the embossed form.
+bool inShape(QRgb pixel) {
+    return qAlpha(pixel) != 0 && (pixel & 0xFFFFFFu) != 0xFFFFFFu;
+}
+
+} // namespace
+
 QImage embossedGlyph(const QImage& image, const QColor& highlight, const QColor& shadow) {
     const QImage source = image.convertToFormat(QImage::Format_ARGB32);
     QImage result(source.size(), QImage::Format_ARGB32);
@@ -36,7 +46,7 @@ QImage embossedGlyph(const QImage& image, const QColor& highlight, const QColor&
     const QRgb dark = shadow.rgb();
     for (int y = 0; y < source.height(); ++y) {
         for (int x = 0; x < source.width(); ++x) {
-            if (qAlpha(source.pixel(x, y)) == 0)
+            if (!inShape(source.pixel(x, y)))
                 continue;
             if (x + 1 < result.width() && y + 1 < result.height())
                 result.setPixel(x + 1, y + 1, light);
@@ -44,7 +54,7 @@ QImage embossedGlyph(const QImage& image, const QColor& highlight, const QColor&
     }
     for (int y = 0; y < source.height(); ++y) {
         for (int x = 0; x < source.width(); ++x) {
-            if (qAlpha(source.pixel(x, y)) != 0)
+            if (inShape(source.pixel(x, y)))
                 result.setPixel(x, y, dark);
         }
     }

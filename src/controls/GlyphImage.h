@@ -17,7 +17,7 @@ int impliedNumGlyphs(QSize glyphSize);
 // Image `index` of the strip, with its transparent pixels cleared (ARGB32).
 QImage glyphImage(const QImage& strip, int numGlyphs, int index);
 
-// The disabled look made from one image: its shape (every pixel that is not
-// transparent) in `highlight` one pixel down and right, then in `shadow` on top.
+// The disabled look made from one image: its shape (every pixel that is
+// neither transparent nor white) in `highlight` one pixel down and right, then in `shadow` on top.
 // Same size as the image; the rest is transparent.
 QImage embossedGlyph(const QImage& image, const QColor& highlight, const QColor& shadow);

@@ -1,6 +1,7 @@
 #include "controls/SpeedButton.h"
 
 #include "controls/ButtonText.h"
+#include "controls/Frame3D.h"
 #include "controls/GlyphImage.h"
 #include "controls/SpeedButtonAccessible.h"
 #include "platform/SystemColors.h"
@@ -25,15 +26,6 @@ struct Colors {
     QColor frame = platform::systemColor(SystemColor::WindowFrame);
     QColor text = platform::systemColor(SystemColor::BtnText);
 };
-
-// A one-pixel ring: top and left lines in one colour, bottom and right (which
-// own the top-right and bottom-left corners) in the other.
-void drawRing(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-    p.fillRect(r.left(), r.top(), r.width() - 1, 1, topLeft);
-    p.fillRect(r.left(), r.top(), 1, r.height() - 1, topLeft);
-    p.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
-    p.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
-}
 
 // 8 x 8: highlight where x and y have the same parity, button face elsewhere.
 QPixmap checkerPattern(const Colors& c) {
@@ -353,8 +345,8 @@ void TSpeedButton::paintButton(QPainter& p) const {
     const QRect all = rect();
     p.fillRect(all, c.face);
     const bool sunken = m_state == TButtonState::Pressed || m_state == TButtonState::Latched;
-    drawRing(p, all, sunken ? c.frame : c.highlight, sunken ? c.highlight : c.frame);
-    drawRing(p, all.adjusted(1, 1, -1, -1), sunken ? c.shadow : c.face, sunken ? c.face : c.shadow);
+    drawFrameRing(p, all, sunken ? c.frame : c.highlight, sunken ? c.highlight : c.frame);
+    drawFrameRing(p, all.adjusted(1, 1, -1, -1), sunken ? c.shadow : c.face, sunken ? c.face : c.shadow);
     QRect content = all.adjusted(2, 2, -2, -2);
     if (m_state == TButtonState::Latched) {
         p.setBrushOrigin(0, 0);

@@ -310,8 +310,11 @@ private slots:
         strip.setPixel(1, 1, qRgb(255, 0, 0));
         strip.setPixel(1, 2, qRgb(0, 255, 0));
         strip.setPixel(2, 2, qRgb(0, 0, 255));
+        strip.setPixel(3, 0, qRgb(255, 255, 255));
+        strip.setPixel(0, 3, qRgb(0, 0, 0)); // bottom-left: black is transparent here
         const QImage img = glyphImage(strip, 1, 0);
-        QCOMPARE(qAlpha(img.pixel(0, 0)), 0);
+        QCOMPARE(img.pixel(0, 0), qRgb(255, 255, 255)); // white, not transparent here
+        QCOMPARE(qAlpha(img.pixel(0, 3)), 0);
         QCOMPARE(img.pixel(1, 1), qRgb(255, 0, 0));
         const QRgb hi = qRgb(255, 255, 255), sh = qRgb(128, 128, 128);
         const QImage e = embossedGlyph(img, QColor(hi), QColor(sh));
@@ -322,6 +325,7 @@ private slots:
         QCOMPARE(e.pixel(3, 3), hi);
         QCOMPARE(qAlpha(e.pixel(2, 1)), 0);
         QCOMPARE(qAlpha(e.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(e.pixel(3, 0)), 0); // white is background
     }
 
     void glyphImageSelectsAndClears() {
