@@ -65,15 +65,15 @@ struct CommandBar {
         bar->setBtnOffsetHorz(3);
         bar->setBtnOffsetVert(3);
         bar->setOptions(TSpeedbarOption::StretchBitmap);
-        for (const ItemSpec& spec : kItems) {
-            auto* item = new TSpeedItem(bar, spec.section);
-            item->setObjectName(spec.name);
-            item->setCaption(spec.caption);
-            item->setHint(QString(spec.caption) + "|");
-            item->setGlyph(commandGlyph(spec.glyph));
+        for (const ItemSpec& layout : kItems) {
+            auto* item = new TSpeedItem(bar, layout.section);
+            item->setObjectName(layout.name);
+            item->setCaption(layout.caption);
+            item->setHint(QString(layout.caption) + "|");
+            item->setGlyph(commandGlyph(layout.glyph));
             item->setSpacing(1);
             item->setMargin(-1);
-            item->setLeft(spec.left);
+            item->setLeft(layout.left);
             item->setTop(3);
             items << item;
         }
