@@ -1,0 +1,4 @@
+#include "TipGenerator.h"
+
+TipGenerator::TipGenerator(Clock clock)
+    : m_seedTime(clock()) {}
