@@ -162,7 +162,9 @@ void TForm1::createControls() {
         ListBox1->addEntry(platform::fromWindows1252(document::countryRow(row).listEntry));
     ListBox1->setFocusPolicy(Qt::StrongFocus);
     ListBox1->setEnabled(false);
-    connect(ListBox1, &QListWidget::currentRowChanged, this, core::guarded([this](int) {
+    // A mouse press moves the current row before it selects, so the current-row
+    // signal comes too early for the view; the selection signal comes after it.
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, core::guarded([this] {
                 if (!m_programSelects)
                     ListBox1Click(ListBox1);
             }));
