@@ -2,6 +2,7 @@
 
 #include "AboutWin.h"
 #include "CountryList.h"
+#include "DisplayPreferences.h"
 #include "FileDialogs.h"
 #include "PlaceEdit.h"
 #include "PlaceFieldEdits.h"
@@ -93,6 +94,14 @@ TForm1::TForm1(std::unique_ptr<FileDialogs> dialogs, QWidget* parent)
 
     createControls();
     m_placeFields = std::make_unique<PlaceFieldEdits>(m_edits);
+    DisplayTargets targets;
+    targets.edits = m_edits;
+    targets.list = ListBox1;
+    targets.label = Label2;
+    targets.fontPicker = FontComboBox1;
+    targets.colorPicker = ColorComboBox1;
+    targets.boldToggle = SpeedItem6;
+    m_preferences = std::make_unique<DisplayPreferences>(targets);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
@@ -312,16 +321,27 @@ void TForm1::selectFirstCountry() {
     m_programSelects = false;
 }
 
-// The display preferences (font name, bold, colour) and their store.
-void TForm1::FormCreate() {}
+// The display preferences: restored when the window is created, applied on every
+// change of a picker or the bold toggle, stored when the window is destroyed.
+void TForm1::FormCreate() {
+    m_preferences->restore();
+}
 
-void TForm1::FormDestroy() {}
+void TForm1::FormDestroy() {
+    m_preferences->save();
+}
 
-void TForm1::SpeedItem6Click(QObject* /*Sender*/) {}
+void TForm1::SpeedItem6Click(QObject* /*Sender*/) {
+    m_preferences->applyBold();
+}
 
-void TForm1::FontComboBox1Change(QObject* /*Sender*/) {}
+void TForm1::FontComboBox1Change(QObject* /*Sender*/) {
+    m_preferences->applyFontName();
+}
 
-void TForm1::ColorComboBox1Change(QObject* /*Sender*/) {}
+void TForm1::ColorComboBox1Change(QObject* /*Sender*/) {
+    m_preferences->applyColor();
+}
 
 // New: an empty document from the template, England selected with empty fields.
 void TForm1::SpeedItem5Click(QObject* /*Sender*/) {

@@ -10,6 +10,7 @@
 #include <memory>
 
 class CountryList;
+class DisplayPreferences;
 class FileDialogs;
 class PlaceEdit;
 class PlaceFieldEdits;
@@ -104,6 +105,7 @@ private:
     TFontComboBox* FontComboBox1 = nullptr;
     TColorComboBox* ColorComboBox1 = nullptr;
     std::unique_ptr<PlaceFieldEdits> m_placeFields;
+    std::unique_ptr<DisplayPreferences> m_preferences;
 
     TForm2* m_about = nullptr;
     TForm3* m_tip = nullptr;

@@ -42,6 +42,7 @@ class TestFileCommands : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath("config")));
         app::setApplicationTitle();
         app::useClassicStyle();
     }

@@ -30,8 +30,12 @@ QString controlText(QWidget* w) {
 class TestMainWindow : public QObject {
     Q_OBJECT
 
+    QTemporaryDir m_config;
+
 private slots:
     void initTestCase() {
+        QVERIFY(m_config.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
         app::setApplicationTitle();
         app::useClassicStyle();
     }
@@ -335,6 +339,33 @@ private slots:
         };
         QVERIFY2(darkest(before) > 64, qPrintable(QString::number(darkest(before))));
         QCOMPARE(darkest(after), 0);
+    }
+
+    void displayPreferencesAreRestoredAppliedAndStored() {
+        const QString store = m_config.filePath("vantorel/registry.reg");
+        QFile::remove(store);
+        {
+            MainWindowDriver d;
+            d.form->FormCreate();
+            auto* fonts = d.control<TFontComboBox>("FontComboBox1");
+            QCOMPARE(fonts->fontName(), "Arial");
+            d.click("SpeedItem6");
+            QVERIFY(d.item("SpeedItem6")->isDown());
+            for (int f = 1; f <= 10; ++f)
+                QVERIFY(d.edit(f)->font().bold());
+            QVERIFY(d.list()->font().bold());
+            d.control<TColorComboBox>("ColorComboBox1")->setColorValue(core::clRed);
+            QCOMPARE(d.edit(1)->palette().color(QPalette::Active, QPalette::Text), QColor(255, 0, 0));
+            d.form->FormDestroy();
+        }
+        QVERIFY(QFile::exists(store));
+        MainWindowDriver d;
+        d.form->FormCreate();
+        QVERIFY(d.item("SpeedItem6")->isDown());
+        QVERIFY(d.edit(3)->font().bold());
+        QCOMPARE(d.control<TColorComboBox>("ColorComboBox1")->colorValue(), core::clRed);
+        QCOMPARE(d.list()->palette().color(QPalette::Active, QPalette::Text), QColor(255, 0, 0));
+        QVERIFY(d.presenter.boxes.isEmpty());
     }
 
     void commandsForTheSecondaryWindowsDoNothingUntilTheyAreSet() {
