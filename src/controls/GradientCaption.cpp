@@ -201,18 +201,27 @@ void TGradientCaption::detach() {
 }
 
 // Changing the frame recreates the native window, which hides it and forgets
-// where it was: put it back where it stood and show it again.
+// where it was: put it back where it stood, show it again and give it back the
+// focus it had.
 void TGradientCaption::setFrameless(bool frameless) {
     if (m_form->windowFlags().testFlag(Qt::FramelessWindowHint) == frameless)
         return;
     const bool wasVisible = m_form->isVisible();
+    const bool wasActive = m_form->isActiveWindow();
     const bool placed = wasVisible || m_form->testAttribute(Qt::WA_Moved);
     const QPoint position = m_form->pos();
     m_form->setWindowFlag(Qt::FramelessWindowHint, frameless);
-    if (placed)
+    // A frame position, which the window's stale frame size would turn into
+    // the wrong place for a frameless window: that one is placed by its own
+    // geometry, as the framed one by its frame.
+    if (placed && frameless)
+        m_form->setGeometry(QRect(position, m_form->size()));
+    else if (placed)
         m_form->move(position);
     if (wasVisible)
         m_form->show();
+    if (wasActive)
+        m_form->activateWindow();
 }
 
 void TGradientCaption::relayout() {

@@ -52,6 +52,8 @@ bool WindowMover::handleMove(const QMouseEvent* event) {
     if (m_phase == Phase::Pressed) {
         if (offset.manhattanLength() < QApplication::startDragDistance())
             return true;
+        // The window manager moves the window by what the pointer moves from
+        // here on, so the window stays behind the pointer by the drag distance.
         QWindow* handle = m_window->windowHandle();
         m_phase = handle && handle->startSystemMove() ? Phase::SystemMove : Phase::ManualMove;
     }
