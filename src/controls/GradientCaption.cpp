@@ -127,7 +127,14 @@ QString TGradientCaption::shownCaption() const {
     return shortenCaption(m_formCaption, QFontMetrics(m_font), m_geometry.strip.width() - textLeft());
 }
 
+// Watches the form and its client area; every event goes on to its target,
+// and whatever fails here is reported.
 bool TGradientCaption::eventFilter(QObject* watched, QEvent* event) {
+    core::runGuarded([&] { handleEvent(watched, event); });
+    return QObject::eventFilter(watched, event);
+}
+
+void TGradientCaption::handleEvent(QObject* watched, QEvent* event) {
     if (watched == m_form) {
         switch (event->type()) {
         case QEvent::WindowActivate:
@@ -149,7 +156,6 @@ bool TGradientCaption::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == m_clientArea && event->type() == QEvent::Resize && isAttached()) {
         relayout();
     }
-    return QObject::eventFilter(watched, event);
 }
 
 void TGradientCaption::updateAttachment() {

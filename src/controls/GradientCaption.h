@@ -83,6 +83,7 @@ protected:
     virtual void drawStrip(QPainter& painter, QSize size) const;
 
 private:
+    void handleEvent(QObject* watched, QEvent* event);
     void updateAttachment();
     void attach();
     void detach();
