@@ -170,6 +170,7 @@ void TGradientCaption::updateAttachment() {
 }
 
 void TGradientCaption::attach() {
+    const Placement before = placement();
     m_formWasFrameless = m_form->windowFlags().testFlag(Qt::FramelessWindowHint);
     m_savedMinimumSize = m_form->minimumSize();
     m_savedMaximumSize = m_form->maximumSize();
@@ -190,7 +191,9 @@ void TGradientCaption::attach() {
     m_mover = new WindowMover(m_form, m_frame);
     m_mover->addHandle(m_strip);
 
-    setFrameless(true);
+    // Frameless first: a window that changes its frame and its size at once
+    // while shown can come back reporting the old frame's offset.
+    setFrameless(true, before);
     relayout();
     m_frame->lower();
     m_frame->show();
@@ -198,35 +201,38 @@ void TGradientCaption::attach() {
 
 void TGradientCaption::detach() {
     delete m_frame;
+    if (!m_form || !m_clientArea)
+        return;
+    const Placement before = placement();
     m_clientArea->move(0, 0);
     m_form->setMinimumSize(m_savedMinimumSize);
     m_form->setMaximumSize(m_savedMaximumSize);
     m_form->resize(m_clientArea->size());
     if (!m_formWasFrameless)
-        setFrameless(false);
+        setFrameless(false, before);
+}
+
+TGradientCaption::Placement TGradientCaption::placement() const {
+    return {m_form->pos(), m_form->isVisible(), m_form->isActiveWindow(),
+            m_form->isVisible() || m_form->testAttribute(Qt::WA_Moved)};
 }
 
 // Changing the frame recreates the native window, which hides it and forgets
 // where it was: put it back where it stood, show it again and give it back the
 // focus it had.
-void TGradientCaption::setFrameless(bool frameless) {
+void TGradientCaption::setFrameless(bool frameless, const Placement& before) {
     if (m_form->windowFlags().testFlag(Qt::FramelessWindowHint) == frameless)
         return;
-    const bool wasVisible = m_form->isVisible();
-    const bool wasActive = m_form->isActiveWindow();
-    const bool placed = wasVisible || m_form->testAttribute(Qt::WA_Moved);
-    const QPoint position = m_form->pos();
     m_form->setWindowFlag(Qt::FramelessWindowHint, frameless);
-    // A frame position, which the window's stale frame size would turn into
-    // the wrong place for a frameless window: that one is placed by its own
-    // geometry, as the framed one by its frame.
-    if (placed && frameless)
-        m_form->setGeometry(QRect(position, m_form->size()));
-    else if (placed)
-        m_form->move(position);
-    if (wasVisible)
+    // The position is the frame's. A frameless window would take its stale
+    // frame size off it: place that one by its own geometry.
+    if (before.placed && frameless)
+        m_form->setGeometry(QRect(before.position, m_form->size()));
+    else if (before.placed)
+        m_form->move(before.position);
+    if (before.visible)
         m_form->show();
-    if (wasActive)
+    if (before.active)
         m_form->activateWindow();
 }
 

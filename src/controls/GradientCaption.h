@@ -92,7 +92,15 @@ private:
     void paintStrip(QPainter& painter, QSize size);
     void reportLater(std::exception_ptr error);
     int textLeft() const;
-    void setFrameless(bool frameless);
+    // Where the form stands and whether it shows and has the focus.
+    struct Placement {
+        QPoint position;
+        bool visible = false;
+        bool active = false;
+        bool placed = false;
+    };
+    Placement placement() const;
+    void setFrameless(bool frameless, const Placement& before);
 
     static constexpr TFormBorderStyle kBorderStyle = TFormBorderStyle::Single;
     static constexpr TBorderIcons kBorderIcons{true, true, false, false};
