@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Vantorel, builds it, then runs the editor or the tests.
 #   scripts/setup.sh run    build and start the editor
-#   scripts/setup.sh test   build and run the whole test suite
+#   scripts/setup.sh test   build and run the whole test suite, then build it again with
+#                           AddressSanitizer and UndefinedBehaviorSanitizer (build-asan) and run
+#                           it there too; any sanitizer report fails the run
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -26,6 +28,16 @@ build() {
     cmake --build build --parallel "$(nproc)"
 }
 
+run_tests() {
+    (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)")
+}
+
+# The sanitizer options for the tests are set by CTest (cmake/VantorelTest.cmake).
+build_sanitized() {
+    cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVANTOREL_SANITIZE=ON >/dev/null
+    cmake --build build-asan --parallel "$(nproc)"
+}
+
 mode=${1:-run}
 install_missing_packages
 build
@@ -34,8 +46,9 @@ run)
     exec build/src/app/vantorel
     ;;
 test)
-    cd build
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
+    run_tests build
+    build_sanitized
+    run_tests build-asan
     ;;
 *)
     echo "usage: $0 run|test" >&2

@@ -4,15 +4,15 @@
 #include "document/ConfigBuffer.h"
 #include "document/FileDescriptor.h"
 
-#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <climits>
-#include <cstdio>
 #include <fcntl.h>
 #include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/uio.h>
+#include <thread>
 #include <unistd.h>
 
 namespace document {
@@ -112,44 +112,108 @@ void writeInPlace(const std::string& target, std::string_view text) {
         raiseErrno(err);
 }
 
-// The temporary file of a save; removed unless it has been renamed over the target.
+// How long a save waits for another save of the same file to finish.
+constexpr auto kLockWait = std::chrono::seconds(10);
+constexpr auto kLockPoll = std::chrono::milliseconds(5);
+constexpr int kMaxTempAttempts = 100;
+
+// Takes the exclusive lock on `fd`, waiting a while for its holder; gives 0 or an errno.
+int lockExclusive(int fd) {
+    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return 0;
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline)
+            return errno;
+        std::this_thread::sleep_for(kLockPoll);
+    }
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// The temporary file of a save. Each target has one temporary name, ".<name>.vantorel-save",
+// and the save that writes it holds an exclusive lock on it from creation until it has been
+// renamed over the target or removed. A file under that name whose lock can be taken was left
+// by a save that never finished (its process was killed or the machine went down): it is
+// removed and made anew, so a killed save leaves nothing behind once the next save is done.
+// Two saves of the same file at once take turns.
 class TemporaryFile {
 public:
-    TemporaryFile(const std::string& directory, const std::string& baseName, mode_t mode) {
-        static std::atomic<unsigned> counter{0};
-        const std::string base = baseName.substr(0, kMaxTempBaseLength);
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-            char suffix[64];
-            std::snprintf(suffix, sizeof suffix, ".%d-%x-%llx.tmp", int(::getpid()), counter++,
-                          static_cast<unsigned long long>(stamp) & 0xFFFFFFu);
-            std::string candidate = directory + "/." + base + suffix;
-            FileDescriptor fd(::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
-            if (fd.isValid()) {
-                m_path = std::move(candidate);
-                m_fd = std::move(fd);
-                return;
+    TemporaryFile(const std::string& directory, const std::string& baseName, mode_t mode)
+        : m_name(directory + "/." + baseName.substr(0, kMaxTempBaseLength) + ".vantorel-save") {
+        for (int attempt = 0; attempt < kMaxTempAttempts; ++attempt) {
+            bool created = true;
+            FileDescriptor fd(
+                ::open(m_name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode));
+            if (!fd.isValid()) {
+                if (errno != EEXIST)
+                    raiseErrno(errno);
+                created = false;
+                fd = FileDescriptor(::open(m_name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+                if (!fd.isValid()) {
+                    if (errno == ENOENT)
+                        continue; // gone meanwhile: its save has just finished
+                    raiseErrno(errno);
+                }
             }
-            if (errno != EEXIST)
+            struct stat mine {};
+            if (::fstat(fd.get(), &mine) != 0)
                 raiseErrno(errno);
+            // Only a regular file can be a temporary of ours; anything else is left alone.
+            if (!S_ISREG(mine.st_mode))
+                raiseErrno(EEXIST);
+            if (const int err = lockExclusive(fd.get()))
+                raiseErrno(err);
+            // The lock holds only while the name still names the file locked: a save that held
+            // it before may have renamed it over its target or removed it.
+            struct stat named {};
+            if (::lstat(m_name.c_str(), &named) != 0) {
+                if (errno == ENOENT)
+                    continue;
+                raiseErrno(errno);
+            }
+            if (!sameFile(mine, named))
+                continue;
+            if (!created) {
+                if (::unlink(m_name.c_str()) != 0 && errno != ENOENT)
+                    raiseErrno(errno);
+                continue;
+            }
+            m_lock = FileDescriptor(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0));
+            if (!m_lock.isValid()) {
+                const int err = errno;
+                ::unlink(m_name.c_str());
+                raiseErrno(err);
+            }
+            m_fd = std::move(fd);
+            return;
         }
         raiseErrno(EEXIST);
     }
+    // Removes the file unless it became the target; the lock goes only after that, so no
+    // other save can take a name that is about to be removed.
     ~TemporaryFile() {
         m_fd.close();
-        if (!m_path.empty())
-            ::unlink(m_path.c_str());
+        if (m_lock.isValid() && !m_renamed)
+            ::unlink(m_name.c_str());
+        m_lock.close();
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
     FileDescriptor& fd() { return m_fd; }
-    const std::string& path() const { return m_path; }
-    void renamedAway() { m_path.clear(); }
+    const std::string& path() const { return m_name; }
+    void renamedAway() { m_renamed = true; }
 
 private:
-    std::string m_path;
-    FileDescriptor m_fd;
+    std::string m_name;
+    FileDescriptor m_fd;   // written through, closed before the rename
+    FileDescriptor m_lock; // the same open file, holding the lock until the end
+    bool m_renamed = false;
 };
 
 void syncDirectory(const std::string& directory) {

@@ -1,0 +1,381 @@
+// Every bad input collected under tests/corpus, replayed through the real Load and the real
+// settings reader: each gives its documented result or its error, and no file is changed.
+#include "core/Boundary.h"
+#include "core/Exception.h"
+#include "document/ConfigBuffer.h"
+#include "document/FileWriter.h"
+#include "settings/RegistryFile.h"
+#include "settings/RegistryStore.h"
+#include "settings/TRegistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <set>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+const QString kCorpus = QStringLiteral(VANTOREL_CORPUS_DIR);
+const std::string kOptions = "Software\\Ludovane9900Vantorel\\Options";
+
+std::string bytesOf(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    const QByteArray data = f.readAll();
+    return std::string(data.constData(), std::size_t(data.size()));
+}
+
+std::string binaryText() {
+    std::string text;
+    for (int b = 0x01; b <= 0x09; ++b)
+        text += char(b);
+    text += "\r\n\x0B\x0C\r\n";
+    for (int b = 0x0E; b <= 0xFF; ++b)
+        text += char(b);
+    return text;
+}
+
+// A euro.cfg of the corpus: the text Load must give and what Read line gives for each line.
+struct ConfigCase {
+    const char* file;
+    std::string text;
+    std::vector<std::string> lines;
+};
+
+const std::vector<ConfigCase>& configCases() {
+    static const std::vector<ConfigCase> cases = {
+        {"empty.cfg", "", {""}},
+        {"only-nul.cfg", "", {""}},
+        {"nul-cut.cfg", "line one\r\nline two", {"line one", "line two"}},
+        {"binary.cfg",
+         binaryText(),
+         {"\x01\x02\x03\x04\x05\x06\x07\x08\x09", "\x0B\x0C", binaryText().substr(15)}},
+        {"cr-only.cfg", "a\r\nb\r\nc\r\n", {"a", "b", "c", ""}},
+        {"lf-only.cfg", "a\r\nb\r\nc", {"a", "b", "c"}},
+        {"mixed.cfg", "a\r\nb\r\nc\r\nd", {"a", "b", "c", "d"}},
+        {"lf-cr.cfg", "a\r\n\r\nb\r\n\r\n", {"a", "", "b", "", ""}},
+        {"cr-crlf.cfg", "a\r\n\r\nb", {"a", "", "b"}},
+        {"huge-line.cfg", std::string(10000, 'x') + "\r\nnext\r\n", {std::string(4096, 'x'), "next", ""}},
+        {"no-final-line-end.cfg", "England\r\nplace", {"England", "place"}},
+    };
+    return cases;
+}
+
+// A registry.reg of the corpus that the reader refuses, and the reason it gives.
+struct BrokenStoreCase {
+    const char* file;
+    const char* error;
+};
+
+const std::vector<BrokenStoreCase>& brokenStoreCases() {
+    static const std::vector<BrokenStoreCase> cases = {
+        {"truncated-continuation.reg", "line 4: the value continues past the end of the file (truncated?)"},
+        {"truncated-quote.reg", "line 4: missing closing quote"},
+        {"truncated-key.reg", "line 3: missing ']' at the end of the key line"},
+        {"empty.reg", "line 1: the first line must be REGEDIT4"},
+        {"binary.reg", "line 1: the first line must be REGEDIT4"},
+        {"nul-inside.reg", "line 4: unexpected control character 0x00 (not a text file?)"},
+        {"wrong-header.reg", "line 1: the first line must be REGEDIT4"},
+        {"header-lower-case.reg", "line 1: the first line must be REGEDIT4"},
+        {"bad-hex-digit.reg", "line 4: bad hex byte \"zz\" (expected two hex digits)"},
+        {"bad-hex-type.reg", "line 4: bad value type in hex(...) (expected one to eight hex digits)"},
+        {"bad-dword.reg", "line 4: bad dword \"123\" (expected eight hex digits)"},
+        {"duplicate-key.reg",
+         "line 6: duplicate key [HKEY_CURRENT_USER\\Software\\Ludovane9900Vantorel\\Options]"},
+        {"duplicate-value.reg", "line 5: duplicate value \"font\""},
+        {"value-before-key.reg", "line 2: value before the first key"},
+        {"key-outside-user.reg", "line 3: key outside HKEY_CURRENT_USER"},
+        {"bad-escape.reg", "line 4: unknown escape in quoted text (only \\\\ and \\\" are allowed)"},
+    };
+    return cases;
+}
+
+// The store files that the reader accepts.
+const std::set<std::string> kAcceptedStores = {"first-exit.reg", "pasted-lf-comments-hex.reg"};
+
+std::set<std::string> filesIn(const QString& dir) {
+    std::set<std::string> names;
+    for (const QString& name : QDir(dir).entryList(QDir::Files | QDir::Hidden))
+        names.insert(name.toStdString());
+    return names;
+}
+
+// Collects what reaches the error report.
+class ReportedErrors {
+public:
+    ReportedErrors() {
+        m_previous = core::setErrorSink([this](std::exception_ptr e) {
+            try {
+                std::rethrow_exception(e);
+            } catch (const core::Exception& error) {
+                messages.push_back(QString::fromStdString(error.className()) + ": " +
+                                   QString::fromStdString(error.message()));
+            } catch (...) {
+                messages.push_back("<not an Exception>");
+            }
+        });
+    }
+    ~ReportedErrors() { core::setErrorSink(m_previous); }
+    QStringList messages;
+
+private:
+    core::ErrorSink m_previous;
+};
+
+// The class and message of what f throws, "" when it throws nothing.
+template <class F> QString raised(F f) {
+    try {
+        f();
+    } catch (const core::Exception& e) {
+        return QString::fromStdString(e.className()) + ": " + QString::fromStdString(e.message());
+    }
+    return {};
+}
+
+} // namespace
+
+class TestCorpus : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyCorpusFileIsReplayed() {
+        std::set<std::string> configs, stores;
+        for (const ConfigCase& c : configCases())
+            configs.insert(c.file);
+        for (const BrokenStoreCase& c : brokenStoreCases())
+            stores.insert(c.file);
+        stores.insert(kAcceptedStores.begin(), kAcceptedStores.end());
+        QCOMPARE(filesIn(kCorpus + "/eurocfg"), configs);
+        QCOMPARE(filesIn(kCorpus + "/registry"), stores);
+    }
+
+    void loadsAndSavesConfig_data() {
+        QTest::addColumn<int>("index");
+        for (std::size_t i = 0; i < configCases().size(); ++i)
+            QTest::newRow(configCases()[i].file) << int(i);
+    }
+
+    // Load gives the documented text and lines, leaves the file alone, and Save writes the text
+    // back with one final CR LF, which loads to the same text again.
+    void loadsAndSavesConfig() {
+        QFETCH(int, index);
+        const ConfigCase& c = configCases()[std::size_t(index)];
+        const QString source = kCorpus + "/eurocfg/" + c.file;
+        const std::string original = bytesOf(source);
+
+        document::ConfigBuffer buffer;
+        buffer.setText("something before");
+        buffer.load(source.toStdString());
+        QCOMPARE(buffer.wholeText(), c.text);
+        QCOMPARE(buffer.lineCount(), c.lines.size());
+        for (std::size_t n = 0; n < c.lines.size(); ++n)
+            QCOMPARE(buffer.readLine(n), c.lines[n]);
+        QCOMPARE(bytesOf(source), original);
+
+        QTemporaryDir dir;
+        const std::string saved = dir.filePath("euro.cfg").toStdString();
+        document::writeFile(saved, buffer);
+        const std::string expected = c.text.ends_with("\r\n") ? c.text : c.text + "\r\n";
+        QCOMPARE(bytesOf(QString::fromStdString(saved)), expected);
+        document::ConfigBuffer again;
+        again.load(saved);
+        QCOMPARE(again.wholeText(), expected);
+    }
+
+    void refusesConfig_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("missing file") << "missing"
+                                      << "EFOpenError: Cannot open file %1";
+        QTest::newRow("a folder") << "folder"
+                                  << "EFOpenError: Cannot open file %1";
+        QTest::newRow("a FIFO") << "fifo"
+                                << "EFOpenError: Cannot open file %1";
+        QTest::newRow("300 MiB, refused before reading") << "sparse"
+                                                         << "EInvalidOperation: Text exceeds memo capacity";
+        QTest::newRow("huge line over a 4 KiB capacity") << "small capacity"
+                                                         << "EInvalidOperation: Text exceeds memo capacity";
+    }
+
+    // A refused file raises its error and leaves the buffer as it was.
+    void refusesConfig() {
+        QFETCH(QString, kind);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        QString path = dir.filePath("euro.cfg");
+        std::size_t capacity = document::ConfigBuffer::kDefaultCapacity;
+        if (kind == "folder") {
+            QVERIFY(QDir(dir.path()).mkdir("euro.cfg"));
+        } else if (kind == "fifo") {
+            QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0600), 0);
+        } else if (kind == "sparse") {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(qint64(300) << 20)); // a hole: no disk space, no reading
+        } else if (kind == "small capacity") {
+            path = kCorpus + "/eurocfg/huge-line.cfg";
+            capacity = 4096;
+        }
+        document::ConfigBuffer buffer(capacity);
+        buffer.setText("kept\r\n");
+        QCOMPARE(raised([&] { buffer.load(path.toStdString()); }),
+                 error.contains("%1") ? error.arg(path) : error);
+        QCOMPARE(buffer.wholeText(), std::string("kept\r\n"));
+    }
+
+    // Run as a user whom permissions bind (root ignores them), in a child when needed.
+    void refusesUnreadableConfig() {
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner | QFileDevice::ExeOther));
+        const QString path = dir.filePath("euro.cfg");
+        QVERIFY(QFile::copy(kCorpus + "/eurocfg/mixed.cfg", path));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
+        const QString expected = "EFOpenError: Cannot open file " + path;
+        auto attempt = [&] {
+            document::ConfigBuffer buffer;
+            return raised([&] { buffer.load(path.toStdString()); });
+        };
+        if (::geteuid() != 0) {
+            QCOMPARE(attempt(), expected);
+            return;
+        }
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                ::_exit(2);
+            ::_exit(attempt() == expected ? 0 : 1);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(pid, &status, 0), pid);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+    }
+
+    void setsBrokenStoreAside_data() {
+        QTest::addColumn<int>("index");
+        for (std::size_t i = 0; i < brokenStoreCases().size(); ++i)
+            QTest::newRow(brokenStoreCases()[i].file) << int(i);
+    }
+
+    // The reader names the line and the fault; the store moves the file aside untouched, tells
+    // the user once, goes on empty, and the next write makes a new, good file.
+    void setsBrokenStoreAside() {
+        QFETCH(int, index);
+        const BrokenStoreCase& c = brokenStoreCases()[std::size_t(index)];
+        const std::string original = bytesOf(kCorpus + "/registry/" + c.file);
+        try {
+            settings::RegistryFile::parse(original);
+            QFAIL("the reader accepted the file");
+        } catch (const settings::RegistryFile::ParseError& e) {
+            QCOMPARE(QString::fromStdString(e.what()), QString::fromUtf8(c.error));
+        }
+
+        QTemporaryDir home;
+        qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+        QVERIFY(QDir(home.path()).mkdir("vantorel"));
+        const QString file = home.filePath("vantorel/registry.reg");
+        QVERIFY(QFile::copy(kCorpus + "/registry/" + c.file, file));
+
+        ReportedErrors reports;
+        {
+            settings::TRegistry key;
+            QVERIFY(!key.openKey(kOptions, false));
+            QVERIFY(!key.openKey(kOptions, false)); // told once only
+        }
+        QCOMPARE(reports.messages.size(), 1);
+        const QRegularExpression message("^ERegistryException: The settings file " +
+                                         QRegularExpression::escape(file) + " could not be read \\(" +
+                                         QRegularExpression::escape(QString::fromUtf8(c.error)) +
+                                         "\\)\\. It was kept as (" + QRegularExpression::escape(file) +
+                                         "\\.broken-\\d{8}T\\d{6}Z) and the settings start empty$");
+        const QRegularExpressionMatch match = message.match(reports.messages.at(0));
+        QVERIFY2(match.hasMatch(), qPrintable(reports.messages.at(0)));
+        QCOMPARE(bytesOf(match.captured(1)), original);
+        QVERIFY(!QFile::exists(file));
+
+        settings::TRegistry key;
+        QVERIFY(key.openKey(kOptions, true));
+        key.writeString("Time", "1");
+        QCOMPARE(key.readString("Time"), std::string("1"));
+        QVERIFY_THROWS_NO_EXCEPTION(settings::RegistryFile::parse(bytesOf(file)));
+        QCOMPARE(bytesOf(match.captured(1)), original);
+        QCOMPARE(reports.messages.size(), 1);
+    }
+
+    // The file the program writes at its first exit reads back exactly, and is what the writer
+    // writes for those values.
+    void readsFirstExitStore() {
+        const std::string original = bytesOf(kCorpus + "/registry/first-exit.reg");
+        QCOMPARE(settings::RegistryFile::serialise(settings::RegistryFile::parse(original)), original);
+        QTemporaryDir home;
+        qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+        QVERIFY(QDir(home.path()).mkdir("vantorel"));
+        QVERIFY(QFile::copy(kCorpus + "/registry/first-exit.reg", home.filePath("vantorel/registry.reg")));
+        ReportedErrors reports;
+        settings::TRegistry key;
+        QVERIFY(key.openKey(kOptions, false));
+        QCOMPARE(key.readString("Time"), std::string("1"));
+        QCOMPARE(key.readString("Font"), std::string("Arial"));
+        QCOMPARE(key.readBool("FontStyle"), false);
+        QCOMPARE(key.readInteger("FontColor"), 0);
+        QCOMPARE(key.readBool("Tip"), false);
+        QVERIFY(reports.messages.isEmpty());
+        QCOMPARE(bytesOf(home.filePath("vantorel/registry.reg")), original);
+    }
+
+    // What a person may paste in: LF line ends, comments, a wrapped hex value, "hex:".
+    void readsPastedStore() {
+        QTemporaryDir home;
+        qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+        QVERIFY(QDir(home.path()).mkdir("vantorel"));
+        const QString file = home.filePath("vantorel/registry.reg");
+        QVERIFY(QFile::copy(kCorpus + "/registry/pasted-lf-comments-hex.reg", file));
+        ReportedErrors reports;
+        settings::TRegistry key;
+        QVERIFY(key.openKey(kOptions, false));
+        QCOMPARE(key.readString("Font"), std::string("Times New Roman"));
+        QCOMPARE(key.readInteger("FontColor"), 255);
+        settings::RegistryStore store;
+        QCOMPARE(store.queryValue(kOptions, "Blob"),
+                 (settings::RegistryValue{settings::REG_BINARY, std::string("\x01\x02")}));
+        QVERIFY(reports.messages.isEmpty());
+        QCOMPARE(bytesOf(file), bytesOf(kCorpus + "/registry/pasted-lf-comments-hex.reg"));
+    }
+
+    // Inputs found by fuzzing, kept as regression cases: neither reader may crash on them, and
+    // what they accept must come out in normal form.
+    void replaysFuzzFindings() {
+        int replayed = 0;
+        for (const std::string& name : filesIn(kCorpus + "/fuzz-configbuffer")) {
+            const std::string input = bytesOf(kCorpus + "/fuzz-configbuffer/" + QString::fromStdString(name));
+            document::ConfigBuffer buffer;
+            buffer.setText(input);
+            QVERIFY2(buffer.wholeText().find('\0') == std::string::npos, name.c_str());
+            ++replayed;
+        }
+        for (const std::string& name : filesIn(kCorpus + "/fuzz-registry")) {
+            const std::string input = bytesOf(kCorpus + "/fuzz-registry/" + QString::fromStdString(name));
+            try {
+                const std::string written =
+                    settings::RegistryFile::serialise(settings::RegistryFile::parse(input));
+                QCOMPARE(settings::RegistryFile::serialise(settings::RegistryFile::parse(written)), written);
+            } catch (const settings::RegistryFile::ParseError&) {
+            }
+            ++replayed;
+        }
+        qInfo("%d fuzz findings replayed", replayed);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCorpus)
+#include "tst_corpus.moc"
