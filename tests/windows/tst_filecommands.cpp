@@ -449,6 +449,14 @@ private slots:
         QCOMPARE(readBytes(p), once + "\r\n");
     }
 
+    void aLongPlaceShowsItsBeginning() {
+        MainWindowDriver d;
+        const std::string longLine(300, 'x');
+        d.open(file("long.cfg", "0\r\n" + longLine + "\r\n2"));
+        QCOMPARE(d.fieldBytes(1), longLine);
+        QCOMPARE(d.edit(1)->cursorPosition(), 0);
+    }
+
     void placeFieldsHoldWindows1252Text() {
         MainWindowDriver d;
         d.open(file("accents.cfg", "0\r\nCaf\xE9 \x80\r\n2"));
