@@ -139,6 +139,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < ops; ++i)
         list->setCurrentRow((i * 7 + 1) % document::kCountryCount);
     const double viewUs = double(t.nsecsElapsed()) / 1e3 / ops;
+    list->setCurrentRow(1); // Italy, nine fields
     t.restart();
     for (int i = 0; i < ops; ++i)
         form.SpeedButton1Click(nullptr);
