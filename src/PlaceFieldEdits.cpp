@@ -12,7 +12,10 @@ std::string PlaceFieldEdits::fieldText(int field) const {
 }
 
 void PlaceFieldEdits::setFieldText(int field, const std::string& text) {
-    m_edits.at(std::size_t(field))->setText(platform::fromWindows1252(text));
+    QLineEdit* edit = m_edits.at(std::size_t(field));
+    edit->setText(platform::fromWindows1252(text));
+    // A text wider than the field shows its beginning.
+    edit->setCursorPosition(0);
 }
 
 void PlaceFieldEdits::setFieldVisible(int field, bool visible) {

@@ -1,12 +1,19 @@
 #include "QtFileDialogs.h"
 
+#include "settings/RegistryStore.h"
+
+#include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSettings>
 #include <QStringList>
 
 std::optional<QString> QtFileDialogs::execute(const FileDialogRequest& request, QWidget* parent) {
+    keepDialogStateInProgramFolder();
     QFileDialog dialog(parent);
     configure(dialog, request);
     dialog.adjustSize();
@@ -36,7 +43,11 @@ void QtFileDialogs::configure(QFileDialog& dialog, const FileDialogRequest& requ
         filters << nameFilter(filter);
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 0 && request.filterIndex < filters.size())
-        dialog.selectNameFilter(filters.at(request.filterIndex));
+        dialog.selectNameFilter(dialog.nameFilters().at(request.filterIndex));
+    // The dialog simplifies the blanks of the entries it shows; show them as given.
+    if (auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+        for (int i = 0; i < types->count() && i < filters.size(); ++i)
+            types->setItemText(i, filters.at(i));
     // Files of other types are left out, not shown greyed; patterns match without regard to case.
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
     if (auto* model = dialog.findChild<QFileSystemModel*>())
@@ -44,6 +55,11 @@ void QtFileDialogs::configure(QFileDialog& dialog, const FileDialogRequest& requ
 
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
+}
+
+void QtFileDialogs::keepDialogStateInProgramFolder() {
+    const QString store = QFile::decodeName(settings::RegistryStore::defaultFilePath().c_str());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QFileInfo(store).absolutePath());
 }
 
 QPoint QtFileDialogs::placement(const QRect& screen, const QSize& window) {

@@ -16,6 +16,9 @@ public:
 
     // Sets up a dialog for the request without showing it.
     static void configure(QFileDialog& dialog, const FileDialogRequest& request);
+    // Qt's dialog remembers its folders and view in a settings file of its own: that
+    // file goes into the program's settings folder, beside the settings store.
+    static void keepDialogStateInProgramFolder();
     // Where a window of that size goes on that screen.
     static QPoint placement(const QRect& screen, const QSize& window);
     // The dialog's name filter entry for one filter.

@@ -263,18 +263,6 @@ private slots:
         QCOMPARE(d.dialogs->requests.size(), 1);
     }
 
-    void saveWithoutExtensionUsesTheNameAsTyped() {
-        QTemporaryDir empty;
-        WorkingFolder cwd(empty.path());
-        MainWindowDriver d;
-        d.newDocument();
-        const QString bare = path("noextension");
-        d.answer(bare);
-        d.save();
-        QVERIFY(QFile::exists(bare));
-        QVERIFY(!QFile::exists(bare + ".cfg"));
-    }
-
     void cancelledSaveWritesNothingAndStillEmptiesTheOpenName() {
         MainWindowDriver d;
         const QString p = file("cancelsave.cfg", numberedLines(8));
@@ -304,18 +292,6 @@ private slots:
         QCOMPARE(readBytes(p), numberedLines(8));
         QCOMPARE(d.form->documentPath(), p);
         ::chmod(QFile::encodeName(p).constData(), 0644);
-    }
-
-    void twoLinesEndingWithALineEndComeBackWithAThird() {
-        MainWindowDriver d;
-        const QString p = file("two.cfg", "a\r\nb\r\n");
-        d.open(p);
-        d.save();
-        QCOMPARE(readBytes(p), "a\r\nb\r\n");
-        const QString q2 = file("twobare.cfg", "a\r\nb");
-        d.open(q2);
-        d.save();
-        QCOMPARE(readBytes(q2), "a\r\nb\r\n");
     }
 
     // --- Country view ------------------------------------------------------
@@ -447,6 +423,14 @@ private slots:
         QCOMPARE(d.text(), once);
         d.save();
         QCOMPARE(readBytes(p), once + "\r\n");
+    }
+
+    void aLongPlaceShowsItsBeginning() {
+        MainWindowDriver d;
+        const std::string longLine(300, 'x');
+        d.open(file("long.cfg", "0\r\n" + longLine + "\r\n2"));
+        QCOMPARE(d.fieldBytes(1), longLine);
+        QCOMPARE(d.edit(1)->cursorPosition(), 0);
     }
 
     void placeFieldsHoldWindows1252Text() {

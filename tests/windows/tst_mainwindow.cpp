@@ -1,7 +1,10 @@
 // The main window as built: every control's place, size, text, font, colour and
 // start state read back from the widgets, the command bar, focus and tooltips.
 
+#include "AboutWin.h"
 #include "MainWindowDriver.h"
+#include "TipGenerator.h"
+#include "TipWin.h"
 #include "controls/ColorComboBox.h"
 #include "controls/FontComboBox.h"
 #include "controls/SpeedBar.h"
@@ -368,10 +371,22 @@ private slots:
         QVERIFY(d.presenter.boxes.isEmpty());
     }
 
-    void commandsForTheSecondaryWindowsDoNothingUntilTheyAreSet() {
+    void tipAndAboutCommandsShowTheirWindows() {
         MainWindowDriver d;
-        d.click("SpeedItem3");
+        d.click("SpeedItem3"); // nothing to show yet
         d.click("SpeedItem4");
+        TipGenerator generator;
+        TForm2 about(d.form.get());
+        TForm3 tip(d.form.get(), generator);
+        d.form->setSecondaryWindows(&about, &tip);
+        QVERIFY(about.isHidden());
+        QVERIFY(tip.isHidden());
+        d.click("SpeedItem4");
+        QVERIFY(about.isVisible());
+        QVERIFY(tip.isHidden());
+        d.click("SpeedItem3");
+        QVERIFY(tip.isVisible());
+        d.form->setSecondaryWindows(nullptr, nullptr);
         QVERIFY(d.presenter.boxes.isEmpty());
     }
 };
