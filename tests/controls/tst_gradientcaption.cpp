@@ -71,6 +71,13 @@ int countPixels(const QImage& image, QRgb color, int tolerance = 0) {
 }
 constexpr int kTextTolerance = 24;
 
+// Shown and active, also on an X server without a window manager.
+bool showActive(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
 void sendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons) {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent ev(type, QPointF(pos), w->mapToGlobal(QPointF(pos)), button, buttons, Qt::NoModifier);
@@ -289,8 +296,7 @@ void tst_GradientCaption::paintsGradientIconAndText() {
     caption.setFormCaption("Vantorel 99/00 V2.5");
     caption.setGradientSteps(32);
     caption.setStartColor(16744448);
-    form.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form.window));
+    QVERIFY(showActive(form.window));
     QVERIFY(caption.isWindowActive());
     const QImage strip = grabStrip(form.window);
     strip.save("/tmp/caption_shots/tst_active.png");
@@ -333,10 +339,8 @@ void tst_GradientCaption::deactivationTurnsTheStripSolid() {
     caption.setStartColor(16744448);
     QWidget other;
     other.resize(100, 100);
-    form.window.show();
     other.show();
-    form.window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form.window));
+    QVERIFY(showActive(form.window));
 
     other.activateWindow();
     QTRY_VERIFY(!caption.isWindowActive());
@@ -366,8 +370,7 @@ void tst_GradientCaption::stepsUseTheLowEightBits() {
     Form form;
     TGradientCaption caption(&form.window, form.client);
     caption.setStartColor(16744448);
-    form.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form.window));
+    QVERIFY(showActive(form.window));
     caption.setGradientSteps(256 + 32);
     QCOMPARE(QColor(grabStrip(form.window).pixel(0, 0)), QColor(2, 110, 226));
     caption.setGradientSteps(257);
@@ -436,8 +439,7 @@ void tst_GradientCaption::buttonsAndAccessibility() {
     Form form;
     TGradientCaption caption(&form.window, form.client);
     caption.setFormCaption("Vantorel 99/00 V2.5");
-    form.window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form.window));
+    QVERIFY(showActive(form.window));
 
     auto* strip = form.window.findChild<TCaptionStrip*>();
     QVERIFY(strip);
@@ -511,12 +513,13 @@ void tst_GradientCaption::paintErrorIsReported() {
     {
         Form form;
         FailingCaption caption(&form.window, form.client);
-        form.window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form.window));
+        QVERIFY(showActive(form.window));
         const QImage strip = grabStrip(form.window);
         strip.save("/tmp/caption_shots/tst_error.png");
-        QTRY_COMPARE(reported.size(), std::size_t(1));
-        QCOMPARE(reported.front(), QString("Cannot draw the caption"));
+        // Reported after the paint, once per failed paint that is not still waiting.
+        QTRY_VERIFY(!reported.empty());
+        for (const QString& message : reported)
+            QCOMPARE(message, QString("Cannot draw the caption"));
         // The plain caption stands in for the strip.
         QCOMPARE(QColor(strip.pixel(100, 9)), QColor(sys(SystemColor::ActiveCaption)));
     }
