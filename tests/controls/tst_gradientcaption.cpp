@@ -39,7 +39,8 @@ QRgb sys(SystemColor c) {
 // A form as the program has it: a plain top-level widget whose controls live
 // in a client-area child.
 struct Form {
-    Form() {
+    explicit Form(Qt::WindowFlags flags = Qt::Window)
+        : window(nullptr, flags) {
         client = new QWidget(&window);
         client->setObjectName("clientArea");
         client->setFixedSize(kClientSize);
@@ -119,6 +120,8 @@ private slots:
     void mainWindowGeometry();
 
     void attachFramesTheClientArea();
+    void titleBarHintsComeBackOnDetach_data();
+    void titleBarHintsComeBackOnDetach();
     void paintsGradientIconAndText();
     void deactivationTurnsTheStripSolid();
     void stepsUseTheLowEightBits();
@@ -288,6 +291,32 @@ void tst_GradientCaption::attachFramesTheClientArea() {
     form.client->setFixedSize(700, 300);
     QCOMPARE(form.window.size(), QSize(706, 325));
     QCOMPARE(caption.stripRect().width(), 700 - 54);
+}
+
+void tst_GradientCaption::titleBarHintsComeBackOnDetach_data() {
+    QTest::addColumn<bool>("nativeFirst");
+    QTest::newRow("no native window yet") << false;
+    QTest::newRow("native window made before the caption") << true;
+}
+
+// A form that asks for its own choice of title-bar buttons goes frameless too,
+// and gets exactly its flags back.
+void tst_GradientCaption::titleBarHintsComeBackOnDetach() {
+    const Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                  Qt::WindowCloseButtonHint;
+    QFETCH(bool, nativeFirst);
+    Form form(flags);
+    if (nativeFirst)
+        QVERIFY(form.window.winId());
+    TGradientCaption caption(&form.window, form.client);
+    QVERIFY(form.window.windowFlags().testFlag(Qt::FramelessWindowHint));
+    if (nativeFirst)
+        QCOMPARE(form.window.windowHandle()->flags(), form.window.windowFlags());
+    caption.setActive(false);
+    QCOMPARE(form.window.windowFlags(), flags);
+    if (nativeFirst)
+        QCOMPARE(form.window.windowHandle()->flags(), flags);
 }
 
 void tst_GradientCaption::paintsGradientIconAndText() {
