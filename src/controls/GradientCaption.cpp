@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QWidget>
+#include <QWindow>
 
 namespace metrics = platform::metrics;
 using core::SystemColor;
@@ -171,7 +172,7 @@ void TGradientCaption::updateAttachment() {
 
 void TGradientCaption::attach() {
     const Placement before = placement();
-    m_formWasFrameless = m_form->windowFlags().testFlag(Qt::FramelessWindowHint);
+    m_savedFlags = m_form->windowFlags();
     m_savedMinimumSize = m_form->minimumSize();
     m_savedMaximumSize = m_form->maximumSize();
 
@@ -193,7 +194,7 @@ void TGradientCaption::attach() {
 
     // Frameless first: a window that changes its frame and its size at once
     // while shown can come back reporting the old frame's offset.
-    setFrameless(true, before);
+    setWindowFlags(framelessFlags(m_savedFlags), before);
     relayout();
     m_frame->lower();
     m_frame->show();
@@ -208,8 +209,7 @@ void TGradientCaption::detach() {
     m_form->setMinimumSize(m_savedMinimumSize);
     m_form->setMaximumSize(m_savedMaximumSize);
     m_form->resize(m_clientArea->size());
-    if (!m_formWasFrameless)
-        setFrameless(false, before);
+    setWindowFlags(m_savedFlags, before);
 }
 
 TGradientCaption::Placement TGradientCaption::placement() const {
@@ -217,15 +217,30 @@ TGradientCaption::Placement TGradientCaption::placement() const {
             m_form->isVisible() || m_form->testAttribute(Qt::WA_Moved)};
 }
 
+// The title-bar hints go: with any button hint under CustomizeWindowHint the
+// toolkit drops FramelessWindowHint again.
+Qt::WindowFlags TGradientCaption::framelessFlags(Qt::WindowFlags flags) {
+    const Qt::WindowFlags titleBar = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                     Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                                     Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint |
+                                     Qt::WindowShadeButtonHint;
+    return (flags & ~titleBar) | Qt::FramelessWindowHint;
+}
+
 // Changing the frame recreates the native window, which hides it and forgets
 // where it was: put it back where it stood, show it again and give it back the
 // focus it had.
-void TGradientCaption::setFrameless(bool frameless, const Placement& before) {
-    if (m_form->windowFlags().testFlag(Qt::FramelessWindowHint) == frameless)
+void TGradientCaption::setWindowFlags(Qt::WindowFlags flags, const Placement& before) {
+    if (m_form->windowFlags() == flags)
         return;
-    m_form->setWindowFlag(Qt::FramelessWindowHint, frameless);
+    m_form->setWindowFlags(flags);
+    // A form whose native window exists already keeps that window, and the
+    // toolkit leaves the old flags on it.
+    if (QWindow* native = m_form->windowHandle(); native && native->flags() != m_form->windowFlags())
+        native->setFlags(m_form->windowFlags());
     // The position is the frame's. A frameless window would take its stale
     // frame size off it: place that one by its own geometry.
+    const bool frameless = flags.testFlag(Qt::FramelessWindowHint);
     if (before.placed && frameless)
         m_form->setGeometry(QRect(before.position, m_form->size()));
     else if (before.placed)

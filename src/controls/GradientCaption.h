@@ -100,7 +100,8 @@ private:
         bool placed = false;
     };
     Placement placement() const;
-    void setFrameless(bool frameless, const Placement& before);
+    static Qt::WindowFlags framelessFlags(Qt::WindowFlags flags);
+    void setWindowFlags(Qt::WindowFlags flags, const Placement& before);
 
     static constexpr TFormBorderStyle kBorderStyle = TFormBorderStyle::Single;
     static constexpr TBorderIcons kBorderIcons{true, true, false, false};
@@ -129,7 +130,7 @@ private:
     QPointer<WindowMover> m_mover;
 
     // The form as it was before attaching.
-    bool m_formWasFrameless = false;
+    Qt::WindowFlags m_savedFlags;
     QSize m_savedMinimumSize;
     QSize m_savedMaximumSize;
 };
