@@ -10,6 +10,7 @@
 #include "controls/ColorComboBox.h"
 #include "controls/CommandGlyphs.h"
 #include "controls/FontComboBox.h"
+#include "controls/GradientCaption.h"
 #include "controls/SpeedBar.h"
 #include "controls/SpeedButton.h"
 #include "controls/SpeedItem.h"
@@ -94,6 +95,14 @@ TForm1::TForm1(std::unique_ptr<FileDialogs> dialogs, QWidget* parent)
 
     createControls();
     m_placeFields = std::make_unique<PlaceFieldEdits>(m_edits);
+    createPreferences();
+    createCaption();
+    centreOnScreen();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::createPreferences() {
     DisplayTargets targets;
     targets.edits = m_edits;
     targets.list = ListBox1;
@@ -102,14 +111,23 @@ TForm1::TForm1(std::unique_ptr<FileDialogs> dialogs, QWidget* parent)
     targets.colorPicker = ColorComboBox1;
     targets.boldToggle = SpeedItem6;
     m_preferences = std::make_unique<DisplayPreferences>(targets);
+}
 
+// The window's own title bar: a gradient from a light blue, drawn above the client area.
+void TForm1::createCaption() {
+    GradientCaption1 = new TGradientCaption(this, m_clientArea);
+    GradientCaption1->setObjectName(QStringLiteral("GradientCaption1"));
+    GradientCaption1->setCaption(windowTitle());
+    GradientCaption1->setGradientSteps(32);
+    GradientCaption1->setStartColor(core::TColor(16744448));
+}
+
+void TForm1::centreOnScreen() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
     }
 }
-
-TForm1::~TForm1() = default;
 
 void TForm1::createControls() {
     const QColor black = color(core::clBlack);

@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class TColorComboBox;
 class TFontComboBox;
+class TGradientCaption;
 class TForm2;
 class TForm3;
 class TSpeedBar;
@@ -76,6 +77,9 @@ private:
     QGroupBox* createGroupBox(const char* name, const QRect& geometry, const QString& title,
                               const QColor& color);
     void createPlaceField(int field, QGroupBox* group, int top);
+    void createCaption();
+    void createPreferences();
+    void centreOnScreen();
     // Selects row 0 without running the country view.
     void selectFirstCountry();
 
@@ -104,6 +108,7 @@ private:
     TSpeedItem* SpeedItem4 = nullptr;
     TFontComboBox* FontComboBox1 = nullptr;
     TColorComboBox* ColorComboBox1 = nullptr;
+    TGradientCaption* GradientCaption1 = nullptr;
     std::unique_ptr<PlaceFieldEdits> m_placeFields;
     std::unique_ptr<DisplayPreferences> m_preferences;
 

@@ -7,6 +7,7 @@
 #include "TipWin.h"
 #include "controls/ColorComboBox.h"
 #include "controls/FontComboBox.h"
+#include "controls/GradientCaption.h"
 #include "controls/SpeedBar.h"
 #include "controls/SpeedbarSection.h"
 
@@ -48,6 +49,21 @@ private slots:
         TForm1& form = *d.form;
         QCOMPARE(form.windowTitle(), "Vantorel 99/00 V2.5");
         QCOMPARE(form.windowHandle()->title(), "Vantorel 99/00 V2.5");
+        // The drawn caption and border surround the client area, which keeps its size.
+        auto* caption = form.findChild<TGradientCaption*>("GradientCaption1");
+        QVERIFY(caption && caption->isAttached());
+        QCOMPARE(caption->caption(), "Vantorel 99/00 V2.5");
+        QCOMPARE(caption->gradientSteps(), 32);
+        QCOMPARE(caption->startColor(), core::rgb(0, 128, 255));
+        QCOMPARE(form.size(), QSize(623, 306));
+        QCOMPARE(form.clientArea()->geometry(), QRect(3, 22, 617, 281));
+        QVERIFY(form.windowFlags().testFlag(Qt::FramelessWindowHint));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(form.x(), screen.left() + (screen.width() - 623) / 2);
+        QCOMPARE(form.y(), screen.top() + (screen.height() - 306) / 2);
+
+        // Without it the window has its own fixed frame: minimise, no maximise.
+        caption->setActive(false);
         QCOMPARE(form.size(), QSize(617, 281));
         QCOMPARE(form.minimumSize(), QSize(617, 281));
         QCOMPARE(form.maximumSize(), QSize(617, 281));
@@ -62,10 +78,6 @@ private slots:
         QCOMPARE(form.font().family(), "MS Sans Serif");
         QCOMPARE(form.font().pixelSize(), 11);
         QCOMPARE(form.palette().color(QPalette::Window), platform::resolveColor(core::clBtnFace));
-
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(form.x(), screen.left() + (screen.width() - 617) / 2);
-        QCOMPARE(form.y(), screen.top() + (screen.height() - 281) / 2);
     }
 
     void controls_data() {
@@ -266,7 +278,7 @@ private slots:
     void onlyTheBarThePickersAndApplyChangesHaveTooltips() {
         MainWindowDriver d;
         QStringList withTips;
-        for (QWidget* w : d.form->findChildren<QWidget*>())
+        for (QWidget* w : d.form->clientArea()->findChildren<QWidget*>())
             if (!w->toolTip().isEmpty())
                 withTips << w->objectName() + "=" + w->toolTip();
         for (TSpeedItem* item : d.form->findChildren<TSpeedItem*>())
