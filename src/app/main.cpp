@@ -1,11 +1,55 @@
+// Start-up and shut-down of the program: the application object and its title,
+// the three windows created in order and destroyed in reverse order, and the
+// message loop in between, which ends when the main window is closed.
+
+#include "AboutWin.h"
+#include "MainWin.h"
+#include "QtFileDialogs.h"
+#include "TipGenerator.h"
+#include "TipWin.h"
+#include "app/ErrorReport.h"
+#include "app/QtMessagePresenter.h"
+#include "app/Startup.h"
+#include "core/Boundary.h"
+
 #include <QApplication>
-#include <QWidget>
+
+#include <memory>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Ludovane3Vantorel");
-    QWidget window;
-    window.setWindowTitle("Vantorel 99/00 V2.5");
-    window.show();
-    return app.exec();
+    QApplication application(argc, argv);
+    app::QtMessagePresenter presenter;
+    app::ErrorReport errorReport(presenter);
+    errorReport.install();
+
+    return app::runProgram(errorReport, [&] {
+        app::setApplicationTitle();
+        app::useClassicStyle();
+
+        auto form1 = std::make_unique<TForm1>(std::make_unique<QtFileDialogs>());
+        QApplication::setWindowIcon(form1->windowIcon());
+        core::runGuarded([&] { form1->FormCreate(); });
+        form1->show();
+
+        auto form2 = std::make_unique<TForm2>(form1.get());
+        form2->setAttribute(Qt::WA_QuitOnClose, false);
+        core::runGuarded([&] { form2->FormCreate(); });
+
+        TipGenerator tipGenerator;
+        auto form3 = std::make_unique<TForm3>(form1.get(), tipGenerator);
+        form3->setAttribute(Qt::WA_QuitOnClose, false);
+        form1->setSecondaryWindows(form2.get(), form3.get());
+        core::runGuarded([&] { form3->FormCreate(); });
+
+        // Closing the main window, the only one that ends the program, ends the loop.
+        const int exitCode = QApplication::exec();
+
+        form1->setSecondaryWindows(nullptr, nullptr);
+        core::runGuarded([&] { form3->FormDestroy(); });
+        form3.reset();
+        form2.reset();
+        core::runGuarded([&] { form1->FormDestroy(); });
+        form1.reset();
+        return exitCode;
+    });
 }

@@ -1,0 +1,20 @@
+#include "PlaceFieldEdits.h"
+
+#include "platform/Text8Bit.h"
+
+#include <QLineEdit>
+
+PlaceFieldEdits::PlaceFieldEdits(const std::array<QLineEdit*, document::kFieldCount>& edits)
+    : m_edits(edits) {}
+
+std::string PlaceFieldEdits::fieldText(int field) const {
+    return platform::toWindows1252(m_edits.at(std::size_t(field))->text());
+}
+
+void PlaceFieldEdits::setFieldText(int field, const std::string& text) {
+    m_edits.at(std::size_t(field))->setText(platform::fromWindows1252(text));
+}
+
+void PlaceFieldEdits::setFieldVisible(int field, bool visible) {
+    m_edits.at(std::size_t(field))->setVisible(visible);
+}
