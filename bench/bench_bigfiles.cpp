@@ -40,6 +40,11 @@ void check(bool ok, const std::string& what) {
     }
 }
 
+// One machine-readable line per figure, collected by scripts/bench.sh into its table.
+void result(const std::string& measure, double value, const char* unit) {
+    std::printf("RESULT\tbig files\t%s\t%.4g\t%s\n", measure.c_str(), value, unit);
+}
+
 double millisOf(const std::function<void()>& step) {
     const auto start = Clock::now();
     step();
@@ -104,6 +109,11 @@ void run(const Case& c, const std::string& folder) {
           std::string(c.name) + ": Save did not write the buffer");
     ::unlink(path.c_str());
 
+    const std::string name = c.name;
+    result(name + ": load", load, "ms");
+    result(name + ": show a country", show * 1000.0, "us");
+    result(name + ": apply", apply, "ms");
+    result(name + ": save", save, "ms");
     std::printf("%-26s %9.1f %8zu %9.1f %9.1f %11.2f %9.1f %9.1f %9.1f\n", c.name, mb, buffer.lineCount(),
                 load, show * 1000.0, showAll * 1000.0 / document::kCountryCount, apply, save,
                 mb / ((load + save) / 1000.0));
@@ -141,5 +151,6 @@ int main(int argc, char** argv) {
     for (const Case& c : cases)
         run(c, folder);
     std::printf("peak memory: %.1f MB\n", double(peakKb()) / 1024.0);
+    result("peak memory, all three", double(peakKb()) / 1024.0, "MB");
     return failures == 0 ? 0 : 1;
 }

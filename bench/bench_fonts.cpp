@@ -31,5 +31,8 @@ int main(int argc, char** argv) {
     std::printf("families reported: %zu, TrueType entries: %d\n", families, combo.count());
     std::printf("enumerate: %.3f ms, fill (enumerate + filter + sort + add): %.3f ms, per family %.4f ms\n",
                 enumerateMs, fillMs, families ? fillMs / double(families) : 0.0);
+    // Machine-readable lines for scripts/bench.sh.
+    std::printf("RESULT\tfonts\tenumerate families (%zu)\t%.4g\tms\n", families, enumerateMs);
+    std::printf("RESULT\tfonts\tfill the TrueType list (%d)\t%.4g\tms\n", combo.count(), fillMs);
     return 0;
 }

@@ -8,7 +8,8 @@ set -euo pipefail
 
 cd "$(dirname "$0")/.."
 
-PACKAGES=(g++ make cmake pkg-config qt6-base-dev libfontconfig-dev fonts-liberation fonts-dejavu-core xvfb xauth)
+PACKAGES=(g++ make cmake pkg-config qt6-base-dev libfontconfig-dev fonts-liberation fonts-dejavu-core xvfb xauth
+    desktop-file-utils appstream)
 
 install_missing_packages() {
     local missing=()

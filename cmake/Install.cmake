@@ -1,0 +1,44 @@
+# What `cmake --install` puts where, and the Debian package made from it (cpack -G DEB, or
+# scripts/package.sh). The program looks for templ.ate in the working folder, then beside
+# itself, then in ../share/vantorel from its own folder, so the installed layout needs no
+# configuration: a desktop menu start (working folder = home) finds the installed template.
+include(GNUInstallDirs)
+
+set(VANTOREL_APP_ID org.example.Vantorel)
+set(VANTOREL_ICON_SIZES 16 22 24 32 48 64 128 256)
+
+# Qt comes from the system: the installed program needs no run-time search path of its own.
+set_target_properties(vantorel PROPERTIES INSTALL_RPATH "")
+install(TARGETS vantorel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/resources/templ.ate DESTINATION ${CMAKE_INSTALL_DATADIR}/vantorel)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${VANTOREL_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${VANTOREL_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size ${VANTOREL_ICON_SIZES})
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/hicolor/${size}x${size}/apps/${VANTOREL_APP_ID}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME vantorel)
+set(CPACK_PACKAGE_VENDOR "Vantorel")
+set(CPACK_PACKAGE_CONTACT "Vantorel developers <vantorel@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for the European places of a Ludovane 99/00 euro.cfg")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY vantorel)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION editors)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "editor for the European places of a Ludovane 99/00 euro.cfg\n"
+    " Vantorel shows the places that each of 48 countries holds in the three\n"
+    " European club competitions of the game's euro.cfg, lets them be edited\n"
+    " and saves the file back, keeping every other line as it was.")
+# The libraries come from dpkg-shlibdeps; Qt's platform plugins are loaded at run time, so
+# no library dependency names them.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# The metric-compatible stand-ins for the fonts the game's windows use.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-dejavu-core")
+include(CPack)

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and checks the layout the desktop needs: the
+# program, the template where the program looks for it, a desktop entry and AppStream
+# metainfo that their validators accept, and the entry's icon in every hicolor size.
+#   tst_install.sh <build folder> <source folder>
+set -uo pipefail
+build=$1
+source=$2
+id=org.example.Vantorel
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+passed=0
+failed=0
+check() { # description, command...
+    local what=$1
+    shift
+    if "$@" >/dev/null 2>"$prefix/.err"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAIL: $what"
+        sed 's/^/    /' "$prefix/.err"
+    fi
+}
+entry() { # key: the desktop entry's value
+    sed -n "s/^$1=//p" "$prefix/share/applications/$id.desktop"
+}
+png_size() { # file: "<width>x<height>" from the PNG header
+    od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $3 * 256 + $4, $7 * 256 + $8 }'
+}
+
+cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
+
+check "the program is installed and executable" test -x "$prefix/bin/vantorel"
+check "templ.ate is installed as shipped" cmp "$source/resources/templ.ate" "$prefix/share/vantorel/templ.ate"
+check "desktop-file-validate accepts the entry" desktop-file-validate "$prefix/share/applications/$id.desktop"
+check "appstreamcli accepts the metainfo" \
+    appstreamcli validate --no-net --strict "$prefix/share/metainfo/$id.metainfo.xml"
+check "the entry starts the installed program" test -x "$prefix/bin/$(entry Exec)"
+check "the entry's icon is the application's id" test "$(entry Icon)" = "$id"
+check "the metainfo's id is its file name" grep -q "<id>$id</id>" "$prefix/share/metainfo/$id.metainfo.xml"
+check "the metainfo launches the entry" \
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$prefix/share/metainfo/$id.metainfo.xml"
+check "the metainfo names a screenshot" grep -q "<screenshot type=\"default\">" "$prefix/share/metainfo/$id.metainfo.xml"
+for size in 16 22 24 32 48 64 128 256; do
+    icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
+    check "a ${size}x${size} icon of that size" test "$(png_size "$icon")" = "${size}x${size}"
+done
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
