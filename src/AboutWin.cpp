@@ -1,5 +1,7 @@
 #include "AboutWin.h"
 
+#include "FormLook.h"
+
 #include "AuthorLinks.h"
 #include "controls/SpeedButton.h"
 #include "controls/URLLabel.h"
@@ -16,13 +18,6 @@ namespace {
 constexpr QSize kClientSize(306, 228);
 constexpr QSize kIconSize(32, 32);
 constexpr core::TColor kLinkHover = core::rgb(255, 0, 0);
-
-QFont pixelFont(const char* family, int pixels, bool bold = false) {
-    QFont f(QString::fromLatin1(family));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
 
 // A label that is not of fixed size grows to show its whole text in the font it is drawn with.
 void fitText(QLabel* label) {
@@ -46,12 +41,7 @@ TForm2::~TForm2() = default;
 void TForm2::buildControls() {
     setWindowTitle("About");
     setFixedSize(kClientSize);
-    setFont(pixelFont("MS Sans Serif", 11));
-    QPalette formPalette = palette();
-    formPalette.setColor(QPalette::Window, platform::systemColor(core::SystemColor::BtnFace));
-    formPalette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(formPalette);
-    setAutoFillBackground(true);
+    applyFormLook(this);
 
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
@@ -162,11 +152,7 @@ void TForm2::buildControls() {
 }
 
 void TForm2::centreOnScreen() {
-    QScreen* screen = m_mainWindow ? m_mainWindow->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    centreOnScreenOf(this, m_mainWindow);
 }
 
 void TForm2::FormCreate() {

@@ -4,6 +4,7 @@
 #include "CountryList.h"
 #include "DisplayPreferences.h"
 #include "FileDialogs.h"
+#include "FormLook.h"
 #include "PlaceEdit.h"
 #include "PlaceFieldEdits.h"
 #include "TipWin.h"
@@ -32,14 +33,6 @@
 #include <optional>
 
 namespace {
-
-QFont pixelFont(const QString& family, int pixels, bool bold = false, bool underline = false) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setUnderline(underline);
-    return font;
-}
 
 QColor color(core::TColor value) {
     return platform::resolveColor(value);

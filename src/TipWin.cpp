@@ -1,5 +1,7 @@
 #include "TipWin.h"
 
+#include "FormLook.h"
+
 #include "AuthorLinks.h"
 #include "TipGenerator.h"
 #include "controls/SpeedButton.h"
@@ -21,13 +23,6 @@ namespace {
 constexpr QSize kClientSize(367, 183);
 constexpr QSize kIconSize(32, 32);
 const QColor kCardColor(255, 255, 206);
-
-QFont pixelFont(const char* family, int pixels, bool bold = false) {
-    QFont f(QString::fromLatin1(family));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
 
 } // namespace
 
@@ -83,12 +78,7 @@ void TForm3::buildControls() {
     setWindowTitle("Tip Of The Day");
     setWindowIcon(QIcon(QPixmap(":/icons/tipicon.xpm")));
     setFixedSize(kClientSize);
-    setFont(pixelFont("MS Sans Serif", 11));
-    QPalette formPalette = palette();
-    formPalette.setColor(QPalette::Window, platform::systemColor(core::SystemColor::BtnFace));
-    formPalette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(formPalette);
-    setAutoFillBackground(true);
+    applyFormLook(this);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName("Panel1");
@@ -165,11 +155,7 @@ void TForm3::buildControls() {
 }
 
 void TForm3::centreOnScreen() {
-    QScreen* screen = m_mainWindow ? m_mainWindow->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    centreOnScreenOf(this, m_mainWindow);
 }
 
 QString TForm3::tipLine(int index) const {
