@@ -10,6 +10,7 @@
 #include "core/Exception.h"
 #include "settings/RegistryStore.h"
 #include "settings/RegistryValue.h"
+#include "support/FreshSettings.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -101,8 +102,7 @@ public:
     explicit TestDisplayPreferences(const TestFontSet&) {}
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QStringList m_errors;
+    std::unique_ptr<FreshSettings> m_settings;
 
     void store(const std::string& name, std::uint32_t type, const std::string& data) {
         QVERIFY(RegistryStore().setValue(kKey, name, type, data));
@@ -132,19 +132,9 @@ private:
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->path()));
-        m_errors.clear();
-        core::setErrorSink([this](std::exception_ptr e) {
-            try {
-                std::rethrow_exception(e);
-            } catch (const core::Exception& ex) {
-                m_errors << QString::fromStdString(ex.message());
-            } catch (...) {
-                m_errors << QStringLiteral("?");
-            }
-        });
+        m_settings.reset(); // the old one lets go of the error sink first
+        m_settings = std::make_unique<FreshSettings>();
+        QVERIFY(m_settings->isValid());
     }
 
     // Whatever else is stored, a "Time" other than exactly "1" is a first run.
@@ -176,7 +166,7 @@ private slots:
         QCOMPARE(stored("Font"), (RegistryValue{settings::REG_SZ, sz("Arial")}));
         QCOMPARE(stored("FontStyle"), (RegistryValue{settings::REG_DWORD, dword(0)}));
         QCOMPARE(stored("FontColor"), (RegistryValue{settings::REG_DWORD, dword(0)}));
-        QVERIFY(m_errors.isEmpty());
+        QVERIFY(m_settings->errors().isEmpty());
     }
 
     void storedPreferencesAreRestored_data() {
@@ -219,7 +209,7 @@ private slots:
         QCOMPARE(stored("Font"), (RegistryValue{settings::REG_SZ, sz(family.toStdString())}));
         QCOMPARE(stored("FontStyle"), (RegistryValue{settings::REG_DWORD, dword(styleWritten)}));
         QCOMPARE(stored("FontColor"), (RegistryValue{settings::REG_DWORD, dword(color)}));
-        QVERIFY(m_errors.isEmpty());
+        QVERIFY(m_settings->errors().isEmpty());
     }
 
     // A family the picker does not list selects nothing; the designed fonts stay, and the
@@ -329,7 +319,7 @@ private slots:
         }
         Targets t;
         QVERIFY(!core::runGuarded([&] { t.prefs().restore(); }));
-        QCOMPARE(m_errors, QStringList{message});
+        QCOMPARE(m_settings->errors(), QStringList{message});
         // The designed "Arial" stays when nothing was applied; the colour is never restored.
         QCOMPARE(t.edit(9)->font().family(), family);
         QCOMPARE(t.targets().list->font().bold(), bold);
@@ -345,20 +335,20 @@ private slots:
     // With no store that can be written the key cannot be created: nothing is read, and the
     // end fails on its first write.
     void unwritableStore() {
-        QFile blocker(m_dir->path() + "/blocker");
+        QFile blocker(m_settings->path() + "/blocker");
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker.fileName()));
         Targets t;
         QVERIFY(core::runGuarded([&] { t.prefs().restore(); }));
         QCOMPARE(t.targets().label->font().family(), QStringLiteral("Arial Black"));
         QVERIFY(!core::runGuarded([&] { t.prefs().save(); }));
-        QCOMPARE(m_errors, QStringList{"Failed to set data for 'Time'"});
+        QCOMPARE(m_settings->errors(), QStringList{"Failed to set data for 'Time'"});
     }
 
     void saveWithoutRestoreFailsOnTime() {
         Targets t;
         QVERIFY(!core::runGuarded([&] { t.prefs().save(); }));
-        QCOMPARE(m_errors, QStringList{"Failed to set data for 'Time'"});
+        QCOMPARE(m_settings->errors(), QStringList{"Failed to set data for 'Time'"});
         QVERIFY(!stored("Time"));
     }
 };

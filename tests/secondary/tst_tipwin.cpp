@@ -5,6 +5,7 @@
 #include "core/Boundary.h"
 #include "settings/RegistryStore.h"
 #include "settings/RegistryValue.h"
+#include "support/FreshSettings.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
@@ -49,8 +50,7 @@ void storeText(const QByteArray& text) {
 class TestTipWin : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QStringList m_errors;
+    std::unique_ptr<FreshSettings> m_settings;
     system_clock::time_point m_now = atUtc(milliseconds(0));
     std::unique_ptr<TipGenerator> m_generator;
 
@@ -73,24 +73,13 @@ class TestTipWin : public QObject {
 
 private slots:
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->path()));
-        m_errors.clear();
-        core::setErrorSink([this](std::exception_ptr e) {
-            try {
-                std::rethrow_exception(e);
-            } catch (const std::exception& error) {
-                m_errors << QString::fromUtf8(error.what());
-            }
-        });
+        m_settings.reset(); // the old one lets go of the error sink first
+        m_settings = std::make_unique<FreshSettings>();
+        QVERIFY(m_settings->isValid());
         m_now = atUtc(milliseconds(0));
         m_generator = std::make_unique<TipGenerator>([this] { return m_now; });
     }
-    void cleanup() {
-        core::setErrorSink({});
-        m_dir.reset();
-    }
+    void cleanup() { m_settings.reset(); }
 
     void tipListIsTheHiddenMemo() {
         auto form = makeForm();
@@ -111,7 +100,7 @@ private slots:
         QVERIFY(form->isHidden());
         QCOMPARE(shownTip(*form), "Tips");
         form->FormCreate();
-        QVERIFY(m_errors.isEmpty());
+        QVERIFY(m_settings->errors().isEmpty());
         QVERIFY(form->isVisible());
         QVERIFY(!box(*form)->isChecked());
         QCOMPARE(shownIndex(*form), 4); // start-up draws from seed 0
@@ -141,7 +130,7 @@ private slots:
         QFETCH(bool, checked);
         storeText(text);
         auto form = startForm();
-        QVERIFY(m_errors.isEmpty());
+        QVERIFY(m_settings->errors().isEmpty());
         QCOMPARE(box(*form)->isChecked(), checked);
         QCOMPARE(form->isVisible(), !checked);
         // Hidden or not, a tip has been chosen.
@@ -171,7 +160,7 @@ private slots:
 
         form = startForm();
         QVERIFY(form->isVisible());
-        QVERIFY(m_errors.isEmpty());
+        QVERIFY(m_settings->errors().isEmpty());
     }
 
     void commandShowsLastTipAndUnchecks() {
@@ -240,26 +229,27 @@ private slots:
     void flagOfWrongTypeIsReported() {
         storeFlag(settings::REG_DWORD, QByteArray("\x01\0\0\0", 4));
         auto form = startForm();
-        QCOMPARE(m_errors, QStringList{"Invalid data type for 'Tip'"});
+        QCOMPARE(m_settings->errors(), QStringList{"Invalid data type for 'Tip'"});
         QVERIFY(form->isHidden());
         QVERIFY(!box(*form)->isChecked());
         QCOMPARE(shownTip(*form), "Tips");
         QVERIFY(form->findChild<QLabel*>("Image1")->pixmap().isNull());
         // The handle is open, so the end of the run replaces the bad value with text.
         endRun(form);
-        QCOMPARE(m_errors.size(), 1);
+        QCOMPARE(m_settings->errors().size(), 1);
         QCOMPARE(storedFlag(), (RegistryValue{settings::REG_SZ, std::string("0\0", 2)}));
     }
 
     void failedWriteIsReportedOnce() {
         auto form = startForm();
         // The store now lies below a regular file, where no folder can be made.
-        QFile blocker(m_dir->path() + "/blocker");
+        QFile blocker(m_settings->path() + "/blocker");
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker.fileName()));
         endRun(form);
-        QCOMPARE(m_errors.size(), 1);
-        QVERIFY2(m_errors.first().startsWith("Failed to"), qPrintable(m_errors.first()));
+        QCOMPARE(m_settings->errors().size(), 1);
+        QVERIFY2(m_settings->errors().first().startsWith("Failed to"),
+                 qPrintable(m_settings->errors().first()));
     }
 
     void destroyingUnendedWindowWritesTheFlag() {

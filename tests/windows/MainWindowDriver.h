@@ -4,6 +4,7 @@
 // clicks on the command bar and the country list, typing into place fields,
 // and a recording error report.
 
+#include "../document/TestFiles.h"
 #include "AnsweredDialogs.h"
 #include "CountryList.h"
 #include "MainWin.h"
@@ -132,16 +133,5 @@ inline std::string numberedLines(int lines, const std::string& lineEnd = "\r\n",
     return text;
 }
 
-inline bool writeBytes(const QString& path, const std::string& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           f.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
-}
-
-inline std::string readBytes(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<unreadable>";
-    const QByteArray data = f.readAll();
-    return std::string(data.constData(), std::size_t(data.size()));
-}
+using testfiles::readBytes;
+using testfiles::writeBytes;
