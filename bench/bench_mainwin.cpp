@@ -3,10 +3,10 @@
 // window built the same way in the same run.
 // Run by hand: build/bench/bench_mainwin [repetitions], on any Qt platform.
 
-#include "FileDialogs.h"
-#include "MainWin.h"
 #include "app/Startup.h"
 #include "document/CountryPlaces.h"
+#include "windows/FileDialogs.h"
+#include "windows/MainWin.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

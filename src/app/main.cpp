@@ -2,15 +2,15 @@
 // the three windows created in order and destroyed in reverse order, and the
 // message loop in between, which ends when the main window is closed.
 
-#include "AboutWin.h"
-#include "MainWin.h"
-#include "QtFileDialogs.h"
-#include "TipGenerator.h"
-#include "TipWin.h"
 #include "app/ErrorReport.h"
 #include "app/QtMessagePresenter.h"
 #include "app/Startup.h"
 #include "core/Boundary.h"
+#include "windows/AboutWin.h"
+#include "windows/MainWin.h"
+#include "windows/QtFileDialogs.h"
+#include "windows/TipGenerator.h"
+#include "windows/TipWin.h"
 
 #include <QApplication>
 

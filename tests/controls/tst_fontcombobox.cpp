@@ -1,8 +1,8 @@
-#include "TestFontSet.h"
 #include "controls/FontComboBox.h"
 #include "core/Exception.h"
 #include "platform/FontChangeWatcher.h"
 #include "platform/FontEnumeration.h"
+#include "support/TestFontSet.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

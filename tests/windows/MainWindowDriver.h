@@ -6,9 +6,6 @@
 
 #include "../document/TestFiles.h"
 #include "AnsweredDialogs.h"
-#include "CountryList.h"
-#include "MainWin.h"
-#include "RecordingPresenter.h"
 #include "app/ErrorReport.h"
 #include "app/Startup.h"
 #include "controls/SpeedButton.h"
@@ -17,6 +14,9 @@
 #include "document/CountryPlaces.h"
 #include "platform/SystemColors.h"
 #include "platform/Text8Bit.h"
+#include "support/RecordingPresenter.h"
+#include "windows/CountryList.h"
+#include "windows/MainWin.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,15 +1,15 @@
 // The main window as built: every control's place, size, text, font, colour and
 // start state read back from the widgets, the command bar, focus and tooltips.
 
-#include "AboutWin.h"
 #include "MainWindowDriver.h"
-#include "TipGenerator.h"
-#include "TipWin.h"
 #include "controls/ColorComboBox.h"
 #include "controls/FontComboBox.h"
 #include "controls/GradientCaption.h"
 #include "controls/SpeedBar.h"
 #include "controls/SpeedbarSection.h"
+#include "windows/AboutWin.h"
+#include "windows/TipGenerator.h"
+#include "windows/TipWin.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 // Qt's own file dialog set up for the main window's requests: titles, filters,
 // options, placement, and what it returns when the user accepts or cancels.
 
-#include "QtFileDialogs.h"
 #include "app/Startup.h"
+#include "windows/QtFileDialogs.h"
 
 #include <QApplication>
 #include <QComboBox>

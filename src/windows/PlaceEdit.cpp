@@ -1,8 +1,8 @@
-#include "PlaceEdit.h"
+#include "windows/PlaceEdit.h"
 
-#include "Windows1252Validator.h"
 #include "core/Colors.h"
 #include "platform/SystemColors.h"
+#include "windows/Windows1252Validator.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "TipGenerator.h"
+#include "windows/TipGenerator.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "CountryList.h"
+#include "windows/CountryList.h"
 
 CountryList::CountryList(QWidget* parent)
     : QListWidget(parent) {

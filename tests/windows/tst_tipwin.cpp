@@ -1,11 +1,11 @@
-#include "TipGenerator.h"
-#include "TipWin.h"
 #include "controls/ButtonText.h"
 #include "controls/SpeedButton.h"
 #include "core/Boundary.h"
 #include "settings/RegistryStore.h"
 #include "settings/RegistryValue.h"
 #include "support/FreshSettings.h"
+#include "windows/TipGenerator.h"
+#include "windows/TipWin.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>

@@ -1,12 +1,12 @@
-#include "AboutWin.h"
+#include "windows/AboutWin.h"
 
-#include "FormLook.h"
+#include "windows/FormLook.h"
 
-#include "AuthorLinks.h"
 #include "controls/SpeedButton.h"
 #include "controls/URLLabel.h"
 #include "core/Boundary.h"
 #include "platform/SystemColors.h"
+#include "windows/AuthorLinks.h"
 
 #include <QApplication>
 #include <QIcon>

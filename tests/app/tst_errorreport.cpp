@@ -1,8 +1,8 @@
-#include "RecordingPresenter.h"
 #include "app/ErrorReport.h"
 #include "app/Startup.h"
 #include "core/Boundary.h"
 #include "core/Exception.h"
+#include "support/RecordingPresenter.h"
 
 #include <QApplication>
 #include <QRegularExpression>

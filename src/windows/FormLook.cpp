@@ -1,4 +1,4 @@
-#include "FormLook.h"
+#include "windows/FormLook.h"
 
 #include "core/Colors.h"
 #include "platform/SystemColors.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileDialogs.h"
+#include "windows/FileDialogs.h"
 
 #include <QPoint>
 #include <QRect>

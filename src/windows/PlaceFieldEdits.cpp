@@ -1,4 +1,4 @@
-#include "PlaceFieldEdits.h"
+#include "windows/PlaceFieldEdits.h"
 
 #include "platform/Text8Bit.h"
 

@@ -1,6 +1,5 @@
-#include "DisplayPreferences.h"
+#include "windows/DisplayPreferences.h"
 
-#include "TestFontSet.h"
 #include "controls/ColorComboBox.h"
 #include "controls/FontComboBox.h"
 #include "controls/SpeedBar.h"
@@ -11,6 +10,7 @@
 #include "settings/RegistryStore.h"
 #include "settings/RegistryValue.h"
 #include "support/FreshSettings.h"
+#include "support/TestFontSet.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "AboutWin.h"
-#include "UrlRecorder.h"
 #include "controls/SpeedButton.h"
 #include "controls/URLLabel.h"
+#include "support/UrlRecorder.h"
+#include "windows/AboutWin.h"
 
 #include <QApplication>
 #include <QEnterEvent>

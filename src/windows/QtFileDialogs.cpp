@@ -1,4 +1,4 @@
-#include "QtFileDialogs.h"
+#include "windows/QtFileDialogs.h"
 
 #include "settings/RegistryStore.h"
 

@@ -1,4 +1,4 @@
-#include "DisplayPreferences.h"
+#include "windows/DisplayPreferences.h"
 
 #include "controls/ColorComboBox.h"
 #include "controls/FontComboBox.h"

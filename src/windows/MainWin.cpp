@@ -1,13 +1,5 @@
-#include "MainWin.h"
+#include "windows/MainWin.h"
 
-#include "AboutWin.h"
-#include "CountryList.h"
-#include "DisplayPreferences.h"
-#include "FileDialogs.h"
-#include "FormLook.h"
-#include "PlaceEdit.h"
-#include "PlaceFieldEdits.h"
-#include "TipWin.h"
 #include "controls/ColorComboBox.h"
 #include "controls/CommandGlyphs.h"
 #include "controls/FontComboBox.h"
@@ -22,6 +14,14 @@
 #include "platform/DataFiles.h"
 #include "platform/SystemColors.h"
 #include "platform/Text8Bit.h"
+#include "windows/AboutWin.h"
+#include "windows/CountryList.h"
+#include "windows/DisplayPreferences.h"
+#include "windows/FileDialogs.h"
+#include "windows/FormLook.h"
+#include "windows/PlaceEdit.h"
+#include "windows/PlaceFieldEdits.h"
+#include "windows/TipWin.h"
 
 #include <QFile>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "TestFontSet.h"
+#include "support/TestFontSet.h"
 
 #include <QDir>
 #include <QFile>

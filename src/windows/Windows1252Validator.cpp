@@ -1,4 +1,4 @@
-#include "Windows1252Validator.h"
+#include "windows/Windows1252Validator.h"
 
 #include "platform/Text8Bit.h"
 

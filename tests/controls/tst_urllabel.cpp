@@ -1,5 +1,5 @@
-#include "UrlRecorder.h"
 #include "controls/URLLabel.h"
+#include "support/UrlRecorder.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

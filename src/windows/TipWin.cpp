@@ -1,13 +1,13 @@
-#include "TipWin.h"
+#include "windows/TipWin.h"
 
-#include "FormLook.h"
+#include "windows/FormLook.h"
 
-#include "AuthorLinks.h"
-#include "TipGenerator.h"
 #include "controls/SpeedButton.h"
 #include "core/Boundary.h"
 #include "platform/SystemColors.h"
 #include "settings/TRegIniFile.h"
+#include "windows/AuthorLinks.h"
+#include "windows/TipGenerator.h"
 
 #include <QCheckBox>
 #include <QFrame>
