@@ -125,6 +125,7 @@ void TForm3::buildControls() {
     SpeedButton2->setGeometry(264, 88, 85, 33);
     SpeedButton2->setCaption("Next Tip");
     SpeedButton2->setFont(pixelFont("Arial", 11));
+    SpeedButton2->setFontColor(core::clBlack);
     SpeedButton2->setHint("Show Another Tip|");
     connect(SpeedButton2, &TSpeedButton::OnClick, this,
             core::guarded([this](QObject* sender) { SpeedButton2Click(sender); }));
@@ -134,6 +135,7 @@ void TForm3::buildControls() {
     SpeedButton1->setGeometry(264, 136, 85, 33);
     SpeedButton1->setCaption("OK");
     SpeedButton1->setFont(pixelFont("Arial", 11));
+    SpeedButton1->setFontColor(core::clBlack);
     connect(SpeedButton1, &TSpeedButton::OnClick, this,
             core::guarded([this](QObject* sender) { SpeedButton1Click(sender); }));
 

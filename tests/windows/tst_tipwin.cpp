@@ -8,6 +8,7 @@
 #include "windows/TipWin.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFile>
 #include <QFrame>
@@ -337,6 +338,8 @@ private slots:
             else if (name == "Tips")
                 QCOMPARE(qobject_cast<QPlainTextEdit*>(w)->toPlainText(), text);
         }
+        if (!tooltip.isEmpty())
+            QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description), tooltip);
     }
 
     void cardAndTipMemo() {
