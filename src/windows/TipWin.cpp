@@ -56,10 +56,14 @@ QStringList TForm3::tips() {
     };
 }
 
+// A window of the main window's (transient for it): it stays above the program's
+// own windows, not above every window of the desktop, and goes with the main
+// window when that is minimised. The dialog type is what makes the toolkit mark
+// it transient for an X window manager too.
 TForm3::TForm3(QWidget* mainWindow, TipGenerator& generator)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                           Qt::WindowStaysOnTopHint)
+    : QWidget(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint)
     , m_mainWindow(mainWindow)
     , m_generator(generator) {
     setObjectName("Form3");

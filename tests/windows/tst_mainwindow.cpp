@@ -406,6 +406,9 @@ private slots:
         QVERIFY(tip.isHidden());
         d.click("SpeedItem3");
         QVERIFY(tip.isVisible());
+        // Above the program's own windows only: transient for the main window.
+        QVERIFY(tip.windowHandle()->transientParent());
+        QCOMPARE(tip.windowHandle()->transientParent(), d.form->windowHandle());
         d.form->setSecondaryWindows(nullptr, nullptr);
         QVERIFY(d.presenter.boxes.isEmpty());
     }
