@@ -141,7 +141,12 @@ bool TGradientCaption::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TGradientCaption::handleEvent(QObject* watched, QEvent* event) {
-    if (watched == m_strip && m_strip)
+    // The type first: a strip being destroyed still gets a leave event, and is no
+    // strip any more by then.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+         type == QEvent::ContextMenu) &&
+        m_strip && watched == m_strip)
         return handleStripEvent(event);
     if (watched == m_form) {
         switch (event->type()) {
