@@ -1,45 +1,52 @@
 #include "places/DocumentFile.h"
 
 #include "core/Exception.h"
+#include "core/FileKit.h"
 #include "document/FileWriter.h"
 #include "places/ToolError.h"
 
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <iterator>
-#include <sstream>
 
 namespace places {
 namespace {
 
-namespace fs = std::filesystem;
+namespace files = core::files;
 
-// Why a file cannot be read, as far as its status tells.
-[[noreturn]] void raiseCannotRead(const std::string& path) {
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    if (!fs::exists(status))
-        throw ToolError(path, "no such file");
-    if (fs::is_directory(status))
-        throw ToolError(path, "is a folder, not a file");
-    if (!fs::is_regular_file(status))
-        throw ToolError(path, "is not a regular file");
-    throw ToolError(path, "cannot be read (permission denied?)");
+// Why a path cannot be read or written as a file.
+std::string problemWith(const std::string& path, files::SystemError error) {
+    files::FileState state;
+    if (files::inspect(path, state) == 0) {
+        if (state.kind == files::FileState::Kind::Missing)
+            return "no such file";
+        if (state.kind == files::FileState::Kind::Directory)
+            return "is a folder, not a file";
+        if (state.kind == files::FileState::Kind::Other)
+            return "is not a regular file";
+    }
+    if (files::isAccessDenied(error))
+        return "permission denied";
+    return core::EInOutError::messageFor(files::ioCodeFor(error));
+}
+
+// Only a regular file is a document or a table: the load opens a FIFO or device too.
+void requireRegularFile(const std::string& path) {
+    files::FileState state;
+    if (const auto error = files::inspect(path, state))
+        throw ToolError(path, problemWith(path, error));
+    if (state.kind != files::FileState::Kind::Regular)
+        throw ToolError(path, problemWith(path, files::kNotAFile));
 }
 
 } // namespace
 
 document::ConfigBuffer loadDocument(const std::string& path) {
-    // The load opens anything that is not a folder; only a regular file is a document.
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec))
-        raiseCannotRead(path);
+    requireRegularFile(path);
     document::ConfigBuffer buffer;
     try {
         buffer.load(path);
     } catch (const core::EFOpenError&) {
-        raiseCannotRead(path);
+        throw ToolError(path, "cannot be opened: permission denied");
     } catch (const core::Exception& e) {
         throw ToolError(path, e.message());
     }
@@ -60,17 +67,10 @@ void saveDocument(const std::string& path, const document::ConfigBuffer& buffer)
 std::string readBytes(const std::string& path) {
     if (path == "-")
         return std::string(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec))
-        raiseCannotRead(path);
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        raiseCannotRead(path);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad())
-        throw ToolError(path, "read error");
-    return std::move(bytes).str();
+    std::string contents;
+    if (const auto error = files::readWholeFile(path, contents))
+        throw ToolError(path, problemWith(path, error));
+    return contents;
 }
 
 void writeBytes(const std::string& path, const std::string& bytes, std::ostream& standardOutput) {
@@ -78,16 +78,19 @@ void writeBytes(const std::string& path, const std::string& bytes, std::ostream&
         standardOutput << bytes;
         return;
     }
-    std::error_code ec;
-    if (fs::is_directory(path, ec))
-        throw ToolError(path, "is a folder, not a file");
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        throw ToolError(path, "cannot be written");
-    out << bytes;
-    out.close();
-    if (!out)
-        throw ToolError(path, "write error");
+    // Replaced as a document is: a failure leaves the old file.
+    std::string target;
+    files::FileState state;
+    files::SystemError error = files::resolveLinks(path, target);
+    if (error == 0)
+        error = files::inspect(target, state);
+    if (error == 0 && state.kind != files::FileState::Kind::Missing &&
+        state.kind != files::FileState::Kind::Regular)
+        error = files::kNotAFile;
+    if (error == 0)
+        error = files::saveFile(target, state, bytes, {}, files::SaveRules{});
+    if (error != 0)
+        throw ToolError(path, "cannot be written: " + problemWith(target.empty() ? path : target, error));
 }
 
 } // namespace places
