@@ -51,19 +51,46 @@ std::optional<std::string> moveAside(const std::string& path, const RegistryFile
            aside + " and the settings start empty";
 }
 
+// Names one version of the file: "" when it is gone.
+std::string fileVersion(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return {};
+    return path + '|' + std::to_string(st.st_dev) + '|' + std::to_string(st.st_ino) + '|' +
+           std::to_string(st.st_size) + '|' + std::to_string(st.st_mtim.tv_sec) + '.' +
+           std::to_string(st.st_mtim.tv_nsec);
+}
+
 // A broken file that could not be moved is reported once per file version, not on every read.
 void reportUnmovable(const std::string& path, const RegistryFile::ParseError& error) {
     static std::set<std::string> reported;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        return;
-    const std::string identity = path + '|' + std::to_string(st.st_dev) + '|' + std::to_string(st.st_ino) +
-                                 '|' + std::to_string(st.st_size) + '|' + std::to_string(st.st_mtim.tv_sec) +
-                                 '.' + std::to_string(st.st_mtim.tv_nsec);
-    if (!reported.insert(identity).second)
+    const std::string identity = fileVersion(path);
+    if (identity.empty() || !reported.insert(identity).second)
         return;
     report("The settings file " + path + " could not be read (" + error.what() +
            ") and could not be moved aside; the settings are empty and cannot be saved");
+}
+
+// Tells the user once per version of the file (fileVersion() when it was read) which lines the
+// reader passed over; read and write alike, since a write leaves them out. Call without holding
+// the lock.
+void reportSkipped(const std::string& path, const std::string& version,
+                   const std::vector<RegistryFile::SkippedLine>& skipped) {
+    static std::set<std::string> reported;
+    if (skipped.empty() || !reported.insert(version).second)
+        return;
+    constexpr std::size_t kListed = 3;
+    std::string lines;
+    for (std::size_t i = 0; i < skipped.size() && i < kListed; ++i)
+        lines += (i == 0 ? "line " : "; line ") + std::to_string(skipped[i].line) + ": " + skipped[i].reason;
+    if (skipped.size() > kListed)
+        lines += "; and " + std::to_string(skipped.size() - kListed) + " more";
+    const bool one = skipped.size() == 1;
+    const std::string message =
+        "The settings file " + path + " has " + (one ? "a line" : std::to_string(skipped.size()) + " lines") +
+        " that could not be read (" + lines + "). " + (one ? "That line is" : "Those lines are") +
+        " skipped and will not be written back; the other settings were read";
+    core::reportException(std::make_exception_ptr(core::EWarning(message)));
 }
 
 bool validKeyPath(const std::string& path) {
@@ -110,20 +137,25 @@ RegistryTree RegistryStore::load() const {
     if (posix::readWholeFile(path, text) != 0)
         return {}; // no file yet, or one that cannot be read: nothing to see
     try {
-        return RegistryFile::parse(text);
+        RegistryFile::Contents contents = RegistryFile::parse(text);
+        if (!contents.skipped.empty())
+            reportSkipped(path, fileVersion(path), contents.skipped);
+        return std::move(contents.tree);
     } catch (const RegistryFile::ParseError&) {
     }
 
     // Look again under the lock: another copy may have just replaced or moved it.
     std::optional<std::string> message;
-    RegistryTree tree;
+    RegistryFile::Contents contents;
+    std::string version;
     {
         FileLock lock;
         const bool locked = lock.acquire(lockPathFor(path)) == 0;
         if (posix::readWholeFile(path, text) != 0)
             return {};
         try {
-            tree = RegistryFile::parse(text);
+            contents = RegistryFile::parse(text);
+            version = fileVersion(path);
         } catch (const RegistryFile::ParseError& error) {
             message = locked ? moveAside(path, error) : std::nullopt;
             if (!message)
@@ -132,7 +164,8 @@ RegistryTree RegistryStore::load() const {
     }
     if (message)
         report(*message); // after unlocking: the report may wait for the user
-    return tree;
+    reportSkipped(path, version, contents.skipped);
+    return std::move(contents.tree);
 }
 
 bool RegistryStore::update(const std::function<bool(RegistryTree&)>& change) {
@@ -140,6 +173,8 @@ bool RegistryStore::update(const std::function<bool(RegistryTree&)>& change) {
     if (path.empty())
         return false;
     std::optional<std::string> message;
+    RegistryFile::Contents contents;
+    std::string version; // of the file read, for telling of its skipped lines
     bool ok = false;
     {
         if (posix::makeDirectories(posix::parentDirectory(path)) != 0)
@@ -148,12 +183,13 @@ bool RegistryStore::update(const std::function<bool(RegistryTree&)>& change) {
         if (lock.acquire(lockPathFor(path)) != 0)
             return false;
 
-        RegistryTree tree;
         std::string text;
         const int readError = posix::readWholeFile(path, text);
         if (readError == 0) {
             try {
-                tree = RegistryFile::parse(text);
+                contents = RegistryFile::parse(text);
+                if (!contents.skipped.empty())
+                    version = fileVersion(path);
             } catch (const RegistryFile::ParseError& error) {
                 message = moveAside(path, error);
                 if (!message) {
@@ -164,10 +200,11 @@ bool RegistryStore::update(const std::function<bool(RegistryTree&)>& change) {
         } else if (readError != ENOENT) {
             return false; // writing now would lose whatever the file holds
         }
-        ok = !change(tree) || posix::replaceFile(path, RegistryFile::serialise(tree)) == 0;
+        ok = !change(contents.tree) || posix::replaceFile(path, RegistryFile::serialise(contents.tree)) == 0;
     }
     if (message)
         report(*message);
+    reportSkipped(path, version, contents.skipped);
     return ok;
 }
 
