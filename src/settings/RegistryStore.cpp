@@ -2,6 +2,7 @@
 
 #include "core/Boundary.h"
 #include "core/Exception.h"
+#include "core/FileKit.h"
 #include "settings/FileLock.h"
 #include "settings/PosixFiles.h"
 #include "settings/RegistryFile.h"
@@ -17,6 +18,12 @@
 namespace settings {
 
 namespace {
+
+namespace files = core::files;
+
+// How long a write waits for a temporary that another writer holds; under the store's lock that
+// is only a copy of an older version of the program.
+constexpr files::SaveRules kSaveRules{0600, std::chrono::milliseconds(500)};
 
 std::string lockPathFor(const std::string& filePath) {
     return filePath + ".lock";
@@ -61,14 +68,32 @@ std::string fileVersion(const std::string& path) {
            std::to_string(st.st_mtim.tv_nsec);
 }
 
-// A broken file that could not be moved is reported once per file version, not on every read.
-void reportUnmovable(const std::string& path, const RegistryFile::ParseError& error) {
+// A problem with one version of the file is reported once, not on every read.
+void reportOncePerVersion(const std::string& path, const std::string& message) {
     static std::set<std::string> reported;
     const std::string identity = fileVersion(path);
-    if (identity.empty() || !reported.insert(identity).second)
-        return;
-    report("The settings file " + path + " could not be read (" + error.what() +
-           ") and could not be moved aside; the settings are empty and cannot be saved");
+    if (!identity.empty() && reported.insert(identity).second)
+        report(message);
+}
+
+void reportUnmovable(const std::string& path, const RegistryFile::ParseError& error) {
+    reportOncePerVersion(path,
+                         "The settings file " + path + " could not be read (" + error.what() +
+                             ") and could not be moved aside; the settings are empty and cannot be saved");
+}
+
+// A folder, FIFO or device where the file should be: never opened for long, never removed.
+void reportNotAFile(const std::string& path) {
+    reportOncePerVersion(path, "The settings file " + path +
+                                   " is not a regular file (a folder, FIFO or device is there); the settings "
+                                   "are empty and cannot be saved");
+}
+
+// The file that the store's path names: a symbolic link (as dotfile managers make) stays a
+// link, and the file it names is the one read and replaced.
+std::string resolvedTarget(const std::string& path) {
+    std::string target;
+    return files::resolveLinks(path, target) == 0 ? target : path;
 }
 
 // Tells the user once per version of the file (fileVersion() when it was read) which lines the
@@ -133,13 +158,17 @@ RegistryTree RegistryStore::load() const {
     const std::string path = filePath();
     if (path.empty())
         return {};
+    const std::string target = resolvedTarget(path);
     std::string text;
-    if (posix::readWholeFile(path, text) != 0)
+    if (const files::SystemError err = files::readWholeFile(target, text)) {
+        if (err == files::kNotAFile)
+            reportNotAFile(target);
         return {}; // no file yet, or one that cannot be read: nothing to see
+    }
     try {
         RegistryFile::Contents contents = RegistryFile::parse(text);
         if (!contents.skipped.empty())
-            reportSkipped(path, fileVersion(path), contents.skipped);
+            reportSkipped(target, fileVersion(target), contents.skipped);
         return std::move(contents.tree);
     } catch (const RegistryFile::ParseError&) {
     }
@@ -151,20 +180,20 @@ RegistryTree RegistryStore::load() const {
     {
         FileLock lock;
         const bool locked = lock.acquire(lockPathFor(path)) == 0;
-        if (posix::readWholeFile(path, text) != 0)
+        if (files::readWholeFile(target, text) != 0)
             return {};
         try {
             contents = RegistryFile::parse(text);
-            version = fileVersion(path);
+            version = fileVersion(target);
         } catch (const RegistryFile::ParseError& error) {
-            message = locked ? moveAside(path, error) : std::nullopt;
+            message = locked ? moveAside(target, error) : std::nullopt;
             if (!message)
-                reportUnmovable(path, error);
+                reportUnmovable(target, error);
         }
     }
     if (message)
         report(*message); // after unlocking: the report may wait for the user
-    reportSkipped(path, version, contents.skipped);
+    reportSkipped(target, version, contents.skipped);
     return std::move(contents.tree);
 }
 
@@ -172,39 +201,51 @@ bool RegistryStore::update(const std::function<bool(RegistryTree&)>& change) {
     const std::string path = filePath();
     if (path.empty())
         return false;
+    const std::string target = resolvedTarget(path);
     std::optional<std::string> message;
     RegistryFile::Contents contents;
     std::string version; // of the file read, for telling of its skipped lines
     bool ok = false;
     {
-        if (posix::makeDirectories(posix::parentDirectory(path)) != 0)
+        if (posix::makeDirectories(files::parentDirectory(path)) != 0 ||
+            posix::makeDirectories(files::parentDirectory(target)) != 0)
             return false;
         FileLock lock;
         if (lock.acquire(lockPathFor(path)) != 0)
             return false;
 
+        posix::removeOldTemporaries(target);
+        files::FileState state;
+        if (files::inspect(target, state) != 0)
+            return false;
+        if (state.kind != files::FileState::Kind::Missing && state.kind != files::FileState::Kind::Regular) {
+            reportNotAFile(target);
+            return false;
+        }
         std::string text;
-        const int readError = posix::readWholeFile(path, text);
+        const files::SystemError readError = files::readWholeFile(target, text);
         if (readError == 0) {
             try {
                 contents = RegistryFile::parse(text);
                 if (!contents.skipped.empty())
-                    version = fileVersion(path);
+                    version = fileVersion(target);
             } catch (const RegistryFile::ParseError& error) {
-                message = moveAside(path, error);
+                message = moveAside(target, error);
                 if (!message) {
-                    reportUnmovable(path, error);
+                    reportUnmovable(target, error);
                     return false; // never write over what could not be kept
                 }
+                state = files::FileState{}; // moved away: the file is made anew
             }
-        } else if (readError != ENOENT) {
+        } else if (!files::isNotFound(readError)) {
             return false; // writing now would lose whatever the file holds
         }
-        ok = !change(contents.tree) || posix::replaceFile(path, RegistryFile::serialise(contents.tree)) == 0;
+        ok = !change(contents.tree) ||
+             files::saveFile(target, state, RegistryFile::serialise(contents.tree), {}, kSaveRules) == 0;
     }
     if (message)
         report(*message);
-    reportSkipped(path, version, contents.skipped);
+    reportSkipped(target, version, contents.skipped);
     return ok;
 }
 
@@ -232,10 +273,19 @@ std::optional<RegistryValue> RegistryStore::queryValue(const std::string& keyPat
 
 bool RegistryStore::setValue(const std::string& keyPath, const std::string& name, std::uint32_t type,
                              const std::string& data) {
-    if (!validKeyPath(keyPath) || !RegistryTree::isValidValueName(name))
+    return setValues(keyPath, {{name, RegistryValue{type, data}}});
+}
+
+bool RegistryStore::setValues(const std::string& keyPath,
+                              const std::vector<std::pair<std::string, RegistryValue>>& values) {
+    if (!validKeyPath(keyPath))
         return false;
+    for (const auto& [name, value] : values)
+        if (!RegistryTree::isValidValueName(name))
+            return false;
     return update([&](RegistryTree& tree) {
-        tree.setValue(keyPath, name, RegistryValue{type, data});
+        for (const auto& [name, value] : values)
+            tree.setValue(keyPath, name, value);
         return true;
     });
 }
