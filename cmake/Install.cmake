@@ -16,6 +16,10 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${VANTOREL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${VANTOREL_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The type of files named euro.cfg, which the desktop entry opens; dpkg's trigger (or
+# update-mime-database) adds it to the MIME database.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${VANTOREL_APP_ID}.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 foreach(size ${VANTOREL_ICON_SIZES})
     install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/hicolor/${size}x${size}/apps/${VANTOREL_APP_ID}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
@@ -40,6 +44,7 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 # no library dependency names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# The metric-compatible stand-ins for the fonts the game's windows use.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-dejavu-core")
+# The metric-compatible stand-ins for the fonts the game's windows use, and the platform
+# plugin for Wayland sessions (without it the program runs through XWayland).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-dejavu-core, qt6-wayland")
 include(CPack)

@@ -2,6 +2,7 @@
 // the three windows created in order and destroyed in reverse order, and the
 // message loop in between, which ends when the main window is closed.
 
+#include "app/CommandLine.h"
 #include "app/ErrorReport.h"
 #include "app/QtMessagePresenter.h"
 #include "app/Startup.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char* argv[]) {
@@ -21,6 +23,11 @@ int main(int argc, char* argv[]) {
     app::QtMessagePresenter presenter;
     app::ErrorReport errorReport(presenter);
     errorReport.install();
+
+    // One file may be named, as "Open With" in a file manager does.
+    const app::CommandLine commandLine = app::parseCommandLine(QApplication::arguments().mid(1));
+    if (commandLine.usageError)
+        std::fprintf(stderr, "%s\n", app::kUsage);
 
     return app::runProgram(errorReport, [&] {
         app::setApplicationTitle();
@@ -40,6 +47,13 @@ int main(int argc, char* argv[]) {
         form3->setAttribute(Qt::WA_QuitOnClose, false);
         form1->setSecondaryWindows(form2.get(), form3.get());
         core::runGuarded([&] { form3->FormCreate(); });
+
+        // The named file opens as Open opens what its dialog returns, once the loop runs,
+        // so that the windows stand before any error report does.
+        if (commandLine.file)
+            QMetaObject::invokeMethod(
+                form1.get(), [&] { core::runGuarded([&] { form1->openFile(*commandLine.file); }); },
+                Qt::QueuedConnection);
 
         // Closing the main window, the only one that ends the program, ends the loop.
         const int exitCode = QApplication::exec();

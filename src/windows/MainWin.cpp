@@ -374,12 +374,15 @@ void TForm1::SpeedItem5Click(QObject* /*Sender*/) {
 // does not load leaves the document, its path and every control as they were.
 void TForm1::SpeedItem1Click(QObject* /*Sender*/) {
     const std::optional<QString> chosen = m_dialogs->execute(openDialogRequest(), this);
-    if (!chosen)
-        return;
-    m_openFileName = *chosen;
-    m_buffer.load(localPath(*chosen));
-    Label1->setText(*chosen);
-    m_documentPath = *chosen;
+    if (chosen)
+        openFile(*chosen);
+}
+
+void TForm1::openFile(const QString& path) {
+    m_openFileName = path;
+    m_buffer.load(localPath(path));
+    Label1->setText(path);
+    m_documentPath = path;
     SpeedItem2->setEnabled(true);
     selectFirstCountry();
     Label2->setText(countryCaption(0));

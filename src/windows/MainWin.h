@@ -60,6 +60,11 @@ public:
     void FontComboBox1Change(QObject* Sender);
     void ColorComboBox1Change(QObject* Sender);
 
+    // Open's steps once its dialog has given `path` (also for a file named on the command
+    // line): the file becomes the document when it loads; otherwise only the dialog's next
+    // file name has changed, and the error is raised.
+    void openFile(const QString& path);
+
     // The document state.
     const document::ConfigBuffer& buffer() const { return m_buffer; }
     // The file that Save writes to without asking (the Save dialog's file name).

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks the layout the desktop needs: the
 # program, the template where the program looks for it, a desktop entry and AppStream
-# metainfo that their validators accept, and the entry's icon in every hicolor size.
+# metainfo that their validators accept, the entry's icon in every hicolor size, and the
+# MIME type of euro.cfg files that the entry opens, as update-mime-database builds it.
 #   tst_install.sh <build folder> <source folder>
 set -uo pipefail
 build=$1
 source=$2
 id=org.example.Vantorel
+mime=text/x-ludovane-euro-cfg
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 passed=0
@@ -36,7 +38,12 @@ check "templ.ate is installed as shipped" cmp "$source/resources/templ.ate" "$pr
 check "desktop-file-validate accepts the entry" desktop-file-validate "$prefix/share/applications/$id.desktop"
 check "appstreamcli accepts the metainfo" \
     appstreamcli validate --no-net --strict "$prefix/share/metainfo/$id.metainfo.xml"
-check "the entry starts the installed program" test -x "$prefix/bin/$(entry Exec)"
+check "the entry starts the installed program" test -x "$prefix/bin/$(entry Exec | cut -d' ' -f1)"
+check "the entry hands the program one file" test "$(entry Exec)" = "vantorel %f"
+check "the entry opens the euro.cfg type" test "$(entry MimeType)" = "$mime;"
+check "update-mime-database accepts the type" update-mime-database "$prefix/share/mime"
+check "files named euro.cfg are of the type" grep -qx "80:$mime:euro.cfg" "$prefix/share/mime/globs2"
+check "the type is plain text" grep -qx "$mime text/plain" "$prefix/share/mime/subclasses"
 check "the entry's icon is the application's id" test "$(entry Icon)" = "$id"
 check "the metainfo's id is its file name" grep -q "<id>$id</id>" "$prefix/share/metainfo/$id.metainfo.xml"
 check "the metainfo launches the entry" \

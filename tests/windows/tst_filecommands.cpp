@@ -2,6 +2,7 @@
 // main window: answered file dialogs, clicks and typing, a recording error report.
 
 #include "MainWindowDriver.h"
+#include "core/Boundary.h"
 #include "document/CountryPlaces.h"
 
 #include <sys/stat.h>
@@ -167,6 +168,36 @@ private slots:
         QVERIFY(!d.list()->isEnabled());
         QVERIFY(!d.countryLabel()->isEnabled());
         QCOMPARE(d.countryLabel()->text(), "Country");
+    }
+
+    // A file named on the command line opens as the same file from Open's dialog: the same
+    // document, state and error report, and no dialog.
+    void namedFileOpensAsOpenDoes_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("a file") << "named.cfg";
+        QTest::newRow("a missing file") << "missing/euro.cfg";
+        QTest::newRow("a folder") << "";
+    }
+    void namedFileOpensAsOpenDoes() {
+        QFETCH(QString, name);
+        file("named.cfg", numberedLines(20));
+        const QString target = name.isEmpty() ? m_dir.path() : path(name);
+        MainWindowDriver byDialog;
+        byDialog.open(target);
+        MainWindowDriver byName;
+        core::runGuarded([&] { byName.form->openFile(target); });
+        QVERIFY(byName.dialogs->requests.isEmpty());
+        QCOMPARE(byName.errors(), byDialog.errors());
+        QCOMPARE(byName.errors().isEmpty(), name == "named.cfg");
+        QCOMPARE(byName.text(), byDialog.text());
+        QCOMPARE(byName.form->documentPath(), byDialog.form->documentPath());
+        QCOMPARE(byName.form->openFileName(), byDialog.form->openFileName());
+        QCOMPARE(byName.pathLabel()->text(), byDialog.pathLabel()->text());
+        QCOMPARE(byName.countryLabel()->text(), byDialog.countryLabel()->text());
+        QCOMPARE(byName.item("SpeedItem2")->isEnabled(), byDialog.item("SpeedItem2")->isEnabled());
+        QCOMPARE(byName.list()->isEnabled(), byDialog.list()->isEnabled());
+        QCOMPARE(byName.allFieldsEnabled(), byDialog.allFieldsEnabled());
+        QCOMPARE(byName.fieldBytes(1), byDialog.fieldBytes(1));
     }
 
     void openAfterEditsReplacesTheDocumentWithoutAQuestion() {
