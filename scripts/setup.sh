@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Vantorel, builds it, then runs the editor or the tests.
-#   scripts/setup.sh run    build and start the editor
+#   scripts/setup.sh run    build the editor alone and start it
 #   scripts/setup.sh test   build and run the whole test suite, then build it again with
 #                           AddressSanitizer and UndefinedBehaviorSanitizer (build-asan) and run
 #                           it there too; any sanitizer report fails the run
@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ make cmake pkg-config qt6-base-dev libfontconfig-dev fonts-liberation fonts-dejavu-core xvfb xauth
-    desktop-file-utils appstream)
+    desktop-file-utils appstream libxcb-damage0-dev dbus-daemon)
 
 install_missing_packages() {
     local missing=()
@@ -24,9 +24,10 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# build [target]: everything, or only the one target (and what it links).
 build() {
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build --parallel "$(nproc)"
+    cmake --build build --parallel "$(nproc)" ${1:+--target "$1"}
 }
 
 run_tests() {
@@ -43,12 +44,13 @@ build_sanitized() {
 
 mode=${1:-run}
 install_missing_packages
-build
 case "$mode" in
 run)
+    build vantorel
     exec build/src/app/vantorel
     ;;
 test)
+    build
     run_tests build
     build_sanitized
     run_tests build-asan

@@ -3,14 +3,10 @@
 // message loop in between, which ends when the main window is closed.
 
 #include "app/ErrorReport.h"
+#include "app/ProgramWindows.h"
 #include "app/QtMessagePresenter.h"
 #include "app/Startup.h"
-#include "core/Boundary.h"
-#include "windows/AboutWin.h"
-#include "windows/MainWin.h"
 #include "windows/QtFileDialogs.h"
-#include "windows/TipGenerator.h"
-#include "windows/TipWin.h"
 
 #include <QApplication>
 
@@ -25,31 +21,10 @@ int main(int argc, char* argv[]) {
     return app::runProgram(errorReport, [&] {
         app::setApplicationTitle();
         app::useClassicStyle();
-
-        auto form1 = std::make_unique<TForm1>(std::make_unique<QtFileDialogs>());
-        QApplication::setWindowIcon(form1->windowIcon());
-        core::runGuarded([&] { form1->FormCreate(); });
-        form1->show();
-
-        auto form2 = std::make_unique<TForm2>(form1.get());
-        form2->setAttribute(Qt::WA_QuitOnClose, false);
-        core::runGuarded([&] { form2->FormCreate(); });
-
-        TipGenerator tipGenerator;
-        auto form3 = std::make_unique<TForm3>(form1.get(), tipGenerator);
-        form3->setAttribute(Qt::WA_QuitOnClose, false);
-        form1->setSecondaryWindows(form2.get(), form3.get());
-        core::runGuarded([&] { form3->FormCreate(); });
-
+        app::ProgramWindows windows(std::make_unique<QtFileDialogs>());
         // Closing the main window, the only one that ends the program, ends the loop.
         const int exitCode = QApplication::exec();
-
-        form1->setSecondaryWindows(nullptr, nullptr);
-        core::runGuarded([&] { form3->FormDestroy(); });
-        form3.reset();
-        form2.reset();
-        core::runGuarded([&] { form1->FormDestroy(); });
-        form1.reset();
+        windows.shutDown();
         return exitCode;
     });
 }
