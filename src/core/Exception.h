@@ -29,6 +29,9 @@ VANTOREL_EXCEPTION_CLASS(EFOpenError, Exception)
 VANTOREL_EXCEPTION_CLASS(EInvalidOperation, Exception)
 VANTOREL_EXCEPTION_CLASS(ERegistryException, Exception)
 VANTOREL_EXCEPTION_CLASS(EResNotFound, Exception)
+// Never thrown: reported through the boundary when something went partly wrong and the program
+// goes on (the error report shows it with a warning icon instead of a stop icon).
+VANTOREL_EXCEPTION_CLASS(EWarning, Exception)
 
 #undef VANTOREL_EXCEPTION_CLASS
 
@@ -39,9 +42,12 @@ public:
     int errorCode() const noexcept { return m_code; }
     const char* className() const noexcept override { return "EInOutError"; }
 
+    // Codes of the program's own beyond the classic ones; core::files::ioCodeFor() gives them.
+    static constexpr int kFileBusy = 32;      // another copy of the program is saving the file
+    static constexpr int kOtherBase = 1000;   // "I/O error %d" for 1000 + the platform's number
+    static constexpr int kDeviceError = 1005; // EIO: the disk or device failed
+
     static std::string messageFor(int code);
-    // Maps a POSIX errno onto the program's I/O codes.
-    static int codeFromErrno(int err) noexcept;
 
 private:
     int m_code;

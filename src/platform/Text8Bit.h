@@ -5,9 +5,8 @@
 #include <string>
 #include <string_view>
 
-// The document's bytes are Windows-1252 text, one character per byte. Undefined
-// bytes (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 control characters of the
-// same value, so every byte round-trips.
+// The document's Windows-1252 bytes as QString and back, through the document's codec
+// (document/Windows1252.h).
 namespace platform {
 
 QString fromWindows1252(std::string_view bytes);
