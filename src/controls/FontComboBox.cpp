@@ -56,7 +56,9 @@ bool passes(const platform::FontFamily& family, int type, TFontListOptions optio
 } // namespace
 
 QPixmap TFontComboBox::loadResource(const QString& name) {
-    return QPixmap(QStringLiteral(":/glyphs/") + name);
+    // The resource names have no suffix: without the format, the reader would load every
+    // image plug-in to find one that knows the data.
+    return QPixmap(QStringLiteral(":/glyphs/") + name, "XPM");
 }
 
 TFontComboBox::TFontComboBox(QWidget* parent)

@@ -28,6 +28,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QScreen>
 
 #include <optional>
@@ -72,7 +73,8 @@ TForm1::TForm1(std::unique_ptr<FileDialogs> dialogs, QWidget* parent)
     , m_dialogs(std::move(dialogs)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vantorel 99/00 V2.5"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/mainicon.xpm")));
+    // Through QPixmap, whose reader goes by the suffix; QIcon's would load every image plug-in.
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/icons/mainicon.xpm"))));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, color(core::clBtnFace));
