@@ -212,7 +212,7 @@ private slots:
             settings::RegistryStore store;
             QVERIFY(store.setValue(key, "Tip", settings::REG_SZ, std::string("0", 2)));
             QVERIFY(tracedRun(exitWrite, at) >= 0);
-            const settings::RegistryTree tree = settings::RegistryFile::parse(readBytes(file));
+            const settings::RegistryTree tree = settings::RegistryFile::parse(readBytes(file)).tree;
             int present = 0;
             for (const char* name : {"Time", "Font", "FontStyle", "FontColor"})
                 present += tree.value(key, name) != nullptr;
