@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ make cmake pkg-config qt6-base-dev libfontconfig-dev libcli11-dev nlohmann-json3-dev fonts-liberation
-    fonts-dejavu-core xvfb xauth desktop-file-utils appstream)
+    fonts-dejavu-core xvfb xauth desktop-file-utils appstream man-db)
 
 install_missing_packages() {
     local missing=()
