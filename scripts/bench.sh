@@ -9,15 +9,16 @@ cd "$(dirname "$0")/.."
 folder=${1:-/tmp}
 # name of the run -> its command line, and which runs need an X server
 dir=build/bench
-benches=(bench_document bench_bigfiles bench_fonts bench_mainwin bench_mainwin_x bench_startup)
+benches=(bench_document bench_bigfiles bench_places bench_fonts bench_mainwin bench_mainwin_x bench_startup)
 declare -A command=([bench_document]="$dir/bench_document $folder" [bench_bigfiles]="$dir/bench_bigfiles $folder"
+    [bench_places]="$dir/bench_places $folder"
     [bench_fonts]="$dir/bench_fonts" [bench_mainwin]="$dir/bench_mainwin" [bench_mainwin_x]="$dir/bench_mainwin"
     [bench_startup]="$dir/bench_startup build/src/app/vantorel $dir/bare_window")
 declare -A display=([bench_mainwin_x]=x [bench_startup]=x)
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 targets=(--target vantorel)
-for t in bench_document bench_bigfiles bench_fonts bench_mainwin bench_startup bare_window; do
+for t in bench_document bench_bigfiles bench_places bench_fonts bench_mainwin bench_startup bare_window; do
     if grep -q "add_executable($t " bench/CMakeLists.txt; then targets+=(--target "$t"); fi
 done
 cmake --build build --parallel "$(nproc)" "${targets[@]}" >/dev/null

@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ make cmake pkg-config qt6-base-dev libfontconfig-dev libcli11-dev nlohmann-json3-dev fonts-liberation
-    fonts-dejavu-core xvfb xauth desktop-file-utils appstream libxcb-damage0-dev dbus-daemon)
+    fonts-dejavu-core xvfb xauth desktop-file-utils appstream man-db libxcb-damage0-dev dbus-daemon)
 
 install_missing_packages() {
     local missing=()
