@@ -1,7 +1,5 @@
 #include "core/Exception.h"
 
-#include <cerrno>
-
 namespace core {
 
 EInOutError::EInOutError(int code)
@@ -24,28 +22,12 @@ std::string EInOutError::messageFor(int code) {
         return "Disk full";
     case 106:
         return "Invalid numeric input";
+    case kFileBusy:
+        return "File busy: another copy of the program is saving it";
+    case kDeviceError:
+        return "Input/output error: the disk or device failed";
     default:
         return "I/O error " + std::to_string(code);
-    }
-}
-
-int EInOutError::codeFromErrno(int err) noexcept {
-    switch (err) {
-    case ENOENT:
-        return 2;
-    case ENOTDIR:
-        return 3;
-    case EMFILE:
-    case ENFILE:
-        return 4;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return 5;
-    case ENOSPC:
-        return 101;
-    default:
-        return err;
     }
 }
 

@@ -39,9 +39,12 @@ public:
     int errorCode() const noexcept { return m_code; }
     const char* className() const noexcept override { return "EInOutError"; }
 
+    // Codes of the program's own beyond the classic ones; core::files::ioCodeFor() gives them.
+    static constexpr int kFileBusy = 32;      // another copy of the program is saving the file
+    static constexpr int kOtherBase = 1000;   // "I/O error %d" for 1000 + the platform's number
+    static constexpr int kDeviceError = 1005; // EIO: the disk or device failed
+
     static std::string messageFor(int code);
-    // Maps a POSIX errno onto the program's I/O codes.
-    static int codeFromErrno(int err) noexcept;
 
 private:
     int m_code;

@@ -1,7 +1,8 @@
 #include "document/ConfigBuffer.h"
 
 #include "core/Exception.h"
-#include "document/FileDescriptor.h"
+#include "core/FileDescriptor.h"
+#include "core/FileKit.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -21,7 +22,7 @@ const char* const kCapacityMessage = "Text exceeds memo capacity";
 }
 
 [[noreturn]] void raiseReadError(int err) {
-    throw core::EInOutError(core::EInOutError::codeFromErrno(err));
+    throw core::EInOutError(core::files::ioCodeFor(err));
 }
 
 // Reads from the current position to the end of the file into `data`, which has
@@ -65,7 +66,7 @@ ConfigBuffer::ConfigBuffer(std::size_t capacity)
 
 void ConfigBuffer::load(const std::string& path) {
     // Non-blocking so that a FIFO cannot hang the open; no effect on regular files.
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    core::FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (!fd.isValid())
         raiseCannotOpen(path);
     struct stat st {};

@@ -2,6 +2,7 @@
 
 #include "core/Boundary.h"
 #include "core/Exception.h"
+#include "core/FileKit.h"
 #include "settings/FileLock.h"
 #include "settings/PosixFiles.h"
 #include "settings/RegistryFile.h"
@@ -17,6 +18,12 @@
 namespace settings {
 
 namespace {
+
+namespace files = core::files;
+
+// How long a write waits for a temporary that another writer holds; under the store's lock that
+// is only a copy of an older version of the program.
+constexpr files::SaveRules kSaveRules{0600, std::chrono::milliseconds(500)};
 
 std::string lockPathFor(const std::string& filePath) {
     return filePath + ".lock";
@@ -51,8 +58,8 @@ std::optional<std::string> moveAside(const std::string& path, const RegistryFile
            aside + " and the settings start empty";
 }
 
-// A broken file that could not be moved is reported once per file version, not on every read.
-void reportUnmovable(const std::string& path, const RegistryFile::ParseError& error) {
+// A problem with one version of the file is reported once, not on every read.
+void reportOncePerVersion(const std::string& path, const std::string& message) {
     static std::set<std::string> reported;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
@@ -60,10 +67,28 @@ void reportUnmovable(const std::string& path, const RegistryFile::ParseError& er
     const std::string identity = path + '|' + std::to_string(st.st_dev) + '|' + std::to_string(st.st_ino) +
                                  '|' + std::to_string(st.st_size) + '|' + std::to_string(st.st_mtim.tv_sec) +
                                  '.' + std::to_string(st.st_mtim.tv_nsec);
-    if (!reported.insert(identity).second)
-        return;
-    report("The settings file " + path + " could not be read (" + error.what() +
-           ") and could not be moved aside; the settings are empty and cannot be saved");
+    if (reported.insert(identity).second)
+        report(message);
+}
+
+void reportUnmovable(const std::string& path, const RegistryFile::ParseError& error) {
+    reportOncePerVersion(path,
+                         "The settings file " + path + " could not be read (" + error.what() +
+                             ") and could not be moved aside; the settings are empty and cannot be saved");
+}
+
+// A folder, FIFO or device where the file should be: never opened for long, never removed.
+void reportNotAFile(const std::string& path) {
+    reportOncePerVersion(path, "The settings file " + path +
+                                   " is not a regular file (a folder, FIFO or device is there); the settings "
+                                   "are empty and cannot be saved");
+}
+
+// The file that the store's path names: a symbolic link (as dotfile managers make) stays a
+// link, and the file it names is the one read and replaced.
+std::string resolvedTarget(const std::string& path) {
+    std::string target;
+    return files::resolveLinks(path, target) == 0 ? target : path;
 }
 
 bool validKeyPath(const std::string& path) {
@@ -106,9 +131,13 @@ RegistryTree RegistryStore::load() const {
     const std::string path = filePath();
     if (path.empty())
         return {};
+    const std::string target = resolvedTarget(path);
     std::string text;
-    if (posix::readWholeFile(path, text) != 0)
+    if (const files::SystemError err = files::readWholeFile(target, text)) {
+        if (err == files::kNotAFile)
+            reportNotAFile(target);
         return {}; // no file yet, or one that cannot be read: nothing to see
+    }
     try {
         return RegistryFile::parse(text);
     } catch (const RegistryFile::ParseError&) {
@@ -120,14 +149,14 @@ RegistryTree RegistryStore::load() const {
     {
         FileLock lock;
         const bool locked = lock.acquire(lockPathFor(path)) == 0;
-        if (posix::readWholeFile(path, text) != 0)
+        if (files::readWholeFile(target, text) != 0)
             return {};
         try {
             tree = RegistryFile::parse(text);
         } catch (const RegistryFile::ParseError& error) {
-            message = locked ? moveAside(path, error) : std::nullopt;
+            message = locked ? moveAside(target, error) : std::nullopt;
             if (!message)
-                reportUnmovable(path, error);
+                reportUnmovable(target, error);
         }
     }
     if (message)
@@ -139,32 +168,44 @@ bool RegistryStore::update(const std::function<bool(RegistryTree&)>& change) {
     const std::string path = filePath();
     if (path.empty())
         return false;
+    const std::string target = resolvedTarget(path);
     std::optional<std::string> message;
     bool ok = false;
     {
-        if (posix::makeDirectories(posix::parentDirectory(path)) != 0)
+        if (posix::makeDirectories(files::parentDirectory(path)) != 0 ||
+            posix::makeDirectories(files::parentDirectory(target)) != 0)
             return false;
         FileLock lock;
         if (lock.acquire(lockPathFor(path)) != 0)
             return false;
 
+        posix::removeOldTemporaries(target);
+        files::FileState state;
+        if (files::inspect(target, state) != 0)
+            return false;
+        if (state.kind != files::FileState::Kind::Missing && state.kind != files::FileState::Kind::Regular) {
+            reportNotAFile(target);
+            return false;
+        }
         RegistryTree tree;
         std::string text;
-        const int readError = posix::readWholeFile(path, text);
+        const files::SystemError readError = files::readWholeFile(target, text);
         if (readError == 0) {
             try {
                 tree = RegistryFile::parse(text);
             } catch (const RegistryFile::ParseError& error) {
-                message = moveAside(path, error);
+                message = moveAside(target, error);
                 if (!message) {
-                    reportUnmovable(path, error);
+                    reportUnmovable(target, error);
                     return false; // never write over what could not be kept
                 }
+                state = files::FileState{}; // moved away: the file is made anew
             }
-        } else if (readError != ENOENT) {
+        } else if (!files::isNotFound(readError)) {
             return false; // writing now would lose whatever the file holds
         }
-        ok = !change(tree) || posix::replaceFile(path, RegistryFile::serialise(tree)) == 0;
+        ok = !change(tree) ||
+             files::saveFile(target, state, RegistryFile::serialise(tree), {}, kSaveRules) == 0;
     }
     if (message)
         report(*message);
@@ -195,10 +236,19 @@ std::optional<RegistryValue> RegistryStore::queryValue(const std::string& keyPat
 
 bool RegistryStore::setValue(const std::string& keyPath, const std::string& name, std::uint32_t type,
                              const std::string& data) {
-    if (!validKeyPath(keyPath) || !RegistryTree::isValidValueName(name))
+    return setValues(keyPath, {{name, RegistryValue{type, data}}});
+}
+
+bool RegistryStore::setValues(const std::string& keyPath,
+                              const std::vector<std::pair<std::string, RegistryValue>>& values) {
+    if (!validKeyPath(keyPath))
         return false;
+    for (const auto& [name, value] : values)
+        if (!RegistryTree::isValidValueName(name))
+            return false;
     return update([&](RegistryTree& tree) {
-        tree.setValue(keyPath, name, RegistryValue{type, data});
+        for (const auto& [name, value] : values)
+            tree.setValue(keyPath, name, value);
         return true;
     });
 }

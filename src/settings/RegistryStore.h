@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace settings {
 
@@ -36,6 +38,10 @@ public:
     // invalid path or name, or when the file cannot be written.
     bool setValue(const std::string& keyPath, const std::string& name, std::uint32_t type,
                   const std::string& data);
+    // Stores several values of one key in one locked write: all of them or, when the file
+    // cannot be written, none. False for an invalid path or name too.
+    bool setValues(const std::string& keyPath,
+                   const std::vector<std::pair<std::string, RegistryValue>>& values);
 
 private:
     RegistryTree load() const;

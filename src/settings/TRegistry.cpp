@@ -80,31 +80,48 @@ bool TRegistry::readBool(const std::string& name) {
     return readInteger(name) != 0;
 }
 
-void TRegistry::writeValue(const std::string& name, std::uint32_t type, const std::string& data) {
-    bool ok = false;
-    try {
-        ok = m_currentKey && m_store.setValue(*m_currentKey, name, type, data);
-    } catch (const std::exception&) {
-        ok = false;
-    }
-    if (!ok)
-        fail("Failed to set data for", name);
+TRegistry::Write TRegistry::text(const std::string& name, const std::string& value) {
+    return {name, {REG_SZ, value + '\0'}};
 }
 
-void TRegistry::writeString(const std::string& name, const std::string& value) {
-    writeValue(name, REG_SZ, value + '\0');
-}
-
-void TRegistry::writeInteger(const std::string& name, std::int32_t value) {
+TRegistry::Write TRegistry::integer(const std::string& name, std::int32_t value) {
     const auto n = static_cast<std::uint32_t>(value);
     std::string data(4, '\0');
     for (int i = 0; i < 4; ++i)
         data[i] = static_cast<char>((n >> (8 * i)) & 0xFF);
-    writeValue(name, REG_DWORD, data);
+    return {name, {REG_DWORD, data}};
+}
+
+TRegistry::Write TRegistry::boolean(const std::string& name, bool value) {
+    return integer(name, value ? 1 : 0);
+}
+
+void TRegistry::writeAll(const std::vector<Write>& values) {
+    if (values.empty())
+        return;
+    std::vector<std::pair<std::string, RegistryValue>> named;
+    for (const Write& w : values)
+        named.emplace_back(w.name, w.value);
+    bool ok = false;
+    try {
+        ok = m_currentKey && m_store.setValues(*m_currentKey, named);
+    } catch (const std::exception&) {
+        ok = false;
+    }
+    if (!ok)
+        fail("Failed to set data for", values.front().name);
+}
+
+void TRegistry::writeString(const std::string& name, const std::string& value) {
+    writeAll({text(name, value)});
+}
+
+void TRegistry::writeInteger(const std::string& name, std::int32_t value) {
+    writeAll({integer(name, value)});
 }
 
 void TRegistry::writeBool(const std::string& name, bool value) {
-    writeInteger(name, value ? 1 : 0);
+    writeAll({boolean(name, value)});
 }
 
 } // namespace settings

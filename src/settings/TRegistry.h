@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace settings {
 
@@ -41,6 +42,19 @@ public:
     void writeInteger(const std::string& name, std::int32_t value);
     void writeBool(const std::string& name, bool value);
 
+    // One value to write, as writeString(), writeInteger() and writeBool() store it.
+    struct Write {
+        std::string name;
+        RegistryValue value;
+    };
+    static Write text(const std::string& name, const std::string& value);
+    static Write integer(const std::string& name, std::int32_t value);
+    static Write boolean(const std::string& name, bool value);
+    // Writes the values in one locked write of the store, so that a failure or a kill leaves
+    // all of them or none. "Failed to set data for '%s'" names the first value, the first
+    // that could not be written, when no key is open or the store cannot be written.
+    void writeAll(const std::vector<Write>& values);
+
 protected:
     // The absolute path that openKey() would use for path, or nullopt for an invalid one.
     std::optional<std::string> resolvePath(const std::string& path) const;
@@ -50,8 +64,6 @@ protected:
     void restoreKey(std::optional<std::string> key) { m_currentKey = std::move(key); }
 
 private:
-    void writeValue(const std::string& name, std::uint32_t type, const std::string& data);
-
     RegistryStore m_store;
     std::optional<std::string> m_currentKey;
 };

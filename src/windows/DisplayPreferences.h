@@ -35,7 +35,7 @@ public:
     // Opens the settings key and restores the stored preferences (the "Arial" default on a
     // first run). Setting a picker raises its OnChange, whose handler applies the value.
     void restore();
-    // Writes all four values, then closes the settings key.
+    // Writes all four values in one write of the store, then closes the settings key.
     void save();
 
     void applyFontName();

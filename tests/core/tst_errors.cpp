@@ -1,11 +1,13 @@
 #include "core/Boundary.h"
 #include "core/Exception.h"
+#include "core/FileKit.h"
 
 #include <QTest>
 
 #include <cerrno>
 
 using namespace core;
+namespace files = core::files;
 
 class TestErrors : public QObject {
     Q_OBJECT
@@ -21,7 +23,9 @@ private slots:
         QTest::newRow("100 eof") << 100 << "Read beyond end of file";
         QTest::newRow("101 disk full") << 101 << "Disk full";
         QTest::newRow("106 numeric") << 106 << "Invalid numeric input";
-        QTest::newRow("32 other") << 32 << "I/O error 32";
+        QTest::newRow("32 busy") << 32 << "File busy: another copy of the program is saving it";
+        QTest::newRow("1005 device") << 1005 << "Input/output error: the disk or device failed";
+        QTest::newRow("1101 other") << 1101 << "I/O error 1101";
         QTest::newRow("0 other") << 0 << "I/O error 0";
     }
     void ioMessages() {
@@ -43,12 +47,19 @@ private slots:
         QTest::newRow("EPERM") << EPERM << 5;
         QTest::newRow("EROFS") << EROFS << 5;
         QTest::newRow("ENOSPC") << ENOSPC << 101;
-        QTest::newRow("EIO keeps its number") << EIO << EIO;
+        QTest::newRow("ENAMETOOLONG") << ENAMETOOLONG << 3;
+        QTest::newRow("busy") << files::kBusy << 32;
+        QTest::newRow("not a file") << files::kNotAFile << 3;
+        // Other numbers must not read as one of the program's codes.
+        QTest::newRow("EIO") << EIO << 1005;
+        QTest::newRow("ENETUNREACH") << ENETUNREACH << 1000 + ENETUNREACH;
+        QTest::newRow("EISCONN") << EISCONN << 1000 + EISCONN;
+        QTest::newRow("EISDIR") << EISDIR << 1000 + EISDIR;
     }
     void errnoMapping() {
         QFETCH(int, err);
         QFETCH(int, code);
-        QCOMPARE(EInOutError::codeFromErrno(err), code);
+        QCOMPARE(files::ioCodeFor(err), code);
     }
 
     void classNames() {

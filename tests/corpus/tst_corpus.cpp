@@ -14,10 +14,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
 #include <set>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -350,6 +354,84 @@ private slots:
                  (settings::RegistryValue{settings::REG_BINARY, std::string("\x01\x02")}));
         QVERIFY(reports.messages.isEmpty());
         QCOMPARE(bytesOf(file), bytesOf(kCorpus + "/registry/pasted-lf-comments-hex.reg"));
+    }
+
+    void keepsOddStoreObjects_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("device") << "device";
+        QTest::newRow("symbolic link to a store") << "link";
+        QTest::newRow("dangling symbolic link") << "dangling";
+    }
+
+    // What else may sit at the store's path: a FIFO, folder or device is refused at once and
+    // left where it is, with one message; a symbolic link (as dotfile managers make) stays a
+    // link, and the store it names is read and written.
+    void keepsOddStoreObjects() {
+        QFETCH(QString, kind);
+        QTemporaryDir home;
+        qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+        QVERIFY(QDir(home.path()).mkpath("vantorel") && QDir(home.path()).mkpath("dotfiles"));
+        const QString file = home.filePath("vantorel/registry.reg");
+        const QString linked = home.filePath("dotfiles/registry.reg");
+        const bool isLink = kind == "link" || kind == "dangling";
+        if (kind == "fifo")
+            QCOMPARE(::mkfifo(qPrintable(file), 0600), 0);
+        else if (kind == "folder")
+            QVERIFY(QDir(home.path()).mkdir("vantorel/registry.reg"));
+        else if (kind == "device")
+            QCOMPARE(::symlink("/dev/null", qPrintable(file)), 0);
+        else if (isLink)
+            QCOMPARE(::symlink("../dotfiles/registry.reg", qPrintable(file)), 0);
+        if (kind == "link")
+            QVERIFY(QFile::copy(kCorpus + "/registry/first-exit.reg", linked));
+        // Unblocks a reader stuck on the FIFO, so that a hang shows as a slow test.
+        std::atomic<bool> done = false;
+        std::thread unblocker([&] {
+            while (!done && kind == "fifo") {
+                std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                const int fd = ::open(qPrintable(file), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0)
+                    ::close(fd);
+            }
+        });
+
+        ReportedErrors reports;
+        const auto started = std::chrono::steady_clock::now();
+        bool opened = false, wrote = false;
+        {
+            settings::TRegistry key;
+            opened = key.openKey(kOptions, true);
+            wrote = raised([&] { key.writeString("Font", "Courier New"); }).isEmpty();
+        }
+        const auto took = std::chrono::steady_clock::now() - started;
+        done = true;
+        unblocker.join();
+        QVERIFY(took < std::chrono::milliseconds(150));
+        QCOMPARE(opened, isLink);
+        QCOMPARE(wrote, isLink);
+        if (isLink) {
+            QVERIFY(reports.messages.isEmpty());
+            QVERIFY(QFileInfo(file).isSymLink());
+            settings::RegistryStore store;
+            QCOMPARE(store.queryValue(kOptions, "Font"),
+                     (settings::RegistryValue{settings::REG_SZ, std::string("Courier New", 12)}));
+            QCOMPARE(store.queryValue(kOptions, "Time").has_value(), kind == "link");
+            QCOMPARE(filesIn(home.filePath("dotfiles")), std::set<std::string>{"registry.reg"});
+            return;
+        }
+        QCOMPARE(reports.messages,
+                 QStringList{"ERegistryException: The settings file " + QFileInfo(file).canonicalFilePath() +
+                             " is not a regular file (a folder, FIFO or device is there); the settings are "
+                             "empty and cannot be saved"});
+        const QFileInfo after(file);
+        QVERIFY(after.exists());
+        QCOMPARE(after.isDir(), kind == "folder");
+        QCOMPARE(after.isSymLink(), kind == "device");
+        QCOMPARE(QDir(home.filePath("vantorel"))
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 (QStringList{"registry.reg", "registry.reg.lock"}));
     }
 
     // Inputs found by fuzzing, kept as regression cases: neither reader may crash on them, and

@@ -65,10 +65,9 @@ int prefs(int gate, const char* font, const char* style, const char* colour, int
         settings::TRegistry key;
         if (!key.openKey("Software\\Ludovane9900Vantorel\\Options", true))
             return 3;
-        key.writeString("Time", "1");
-        key.writeString("Font", font);
-        key.writeBool("FontStyle", std::atoi(style) != 0);
-        key.writeInteger("FontColor", std::atoi(colour));
+        key.writeAll({settings::TRegistry::text("Time", "1"), settings::TRegistry::text("Font", font),
+                      settings::TRegistry::boolean("FontStyle", std::atoi(style) != 0),
+                      settings::TRegistry::integer("FontColor", std::atoi(colour))});
         key.closeKey();
     }
     return 0;

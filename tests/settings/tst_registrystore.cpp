@@ -243,6 +243,21 @@ private slots:
         QCOMPARE(readAll(m_file), "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n");
     }
 
+    // The temporaries of writes that were killed, of this version and of earlier ones, are
+    // removed by the next write.
+    void nextWriteRemovesLeftovers() {
+        writeAll(m_file, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n");
+        const QString folder = QFileInfo(m_file).path();
+        writeAll(folder + "/.registry.reg.vantorel-save", "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n");
+        writeAll(folder + "/registry.reg.tmp-a1B2c3", "REGEDIT4\r\n");
+        writeAll(folder + "/registry.reg.tmp-keep", "not one of ours");
+        QVERIFY(RegistryStore(file()).setValue("K", "V", REG_SZ, std::string(1, '\0')));
+        QCOMPARE(
+            QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            (QStringList{"registry.reg", "registry.reg.lock", "registry.reg.tmp-keep"}));
+        QVERIFY(RegistryStore(file()).queryValue("K", "V").has_value());
+    }
+
     // Two processes writing at the same time keep every one of each other's values.
     void concurrentWriters() {
         constexpr int kPerProcess = 200;

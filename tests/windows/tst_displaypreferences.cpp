@@ -7,7 +7,9 @@
 #include "controls/SpeedbarButton.h"
 #include "core/Boundary.h"
 #include "core/Exception.h"
+#include "settings/RegistryFile.h"
 #include "settings/RegistryStore.h"
+#include "settings/RegistryTree.h"
 #include "settings/RegistryValue.h"
 #include "support/FreshSettings.h"
 #include "support/TestFontSet.h"
@@ -19,8 +21,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
 #include <optional>
+#include <sys/resource.h>
 
 using settings::RegistryStore;
 using settings::RegistryValue;
@@ -343,6 +347,28 @@ private slots:
         QCOMPARE(t.targets().label->font().family(), QStringLiteral("Arial Black"));
         QVERIFY(!core::runGuarded([&] { t.prefs().save(); }));
         QCOMPARE(m_settings->errors(), QStringList{"Failed to set data for 'Time'"});
+    }
+
+    // A store that can take "Time" but no larger file: the four values go in one write, so
+    // the failure stores none of them, instead of a "Time" whose others are missing (which
+    // would fail the next start on "FontStyle").
+    void exitWritesTheFourValuesAsOne() {
+        Targets t;
+        QVERIFY(core::runGuarded([&] { t.prefs().restore(); }));
+        settings::RegistryTree timeOnly;
+        timeOnly.setValue(kKey, "Time", RegistryValue{settings::REG_SZ, sz("1")});
+        const rlim_t limit = settings::RegistryFile::serialise(timeOnly).size();
+        rlimit saved{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{limit, saved.rlim_max};
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool savedOk = core::runGuarded([&] { t.prefs().save(); });
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        ::signal(SIGXFSZ, oldHandler);
+        QVERIFY(!savedOk);
+        QCOMPARE(m_settings->errors(), QStringList{"Failed to set data for 'Time'"});
+        QCOMPARE(stored("Time"), std::nullopt);
     }
 
     void saveWithoutRestoreFailsOnTime() {

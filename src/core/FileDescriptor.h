@@ -1,8 +1,8 @@
 #pragma once
 
-// Owns one POSIX file descriptor and closes it when it goes out of scope, so that
+// The POSIX side of the file kit: owns one file descriptor and closes it when it goes out of scope, so that
 // no path through the file code leaves a descriptor open.
-namespace document {
+namespace core {
 
 class FileDescriptor {
 public:
@@ -23,4 +23,4 @@ private:
     int m_fd;
 };
 
-} // namespace document
+} // namespace core

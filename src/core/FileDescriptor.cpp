@@ -1,10 +1,10 @@
-#include "document/FileDescriptor.h"
+#include "core/FileDescriptor.h"
 
 #include <cerrno>
 #include <unistd.h>
 #include <utility>
 
-namespace document {
+namespace core {
 
 FileDescriptor::~FileDescriptor() {
     close();
@@ -31,4 +31,4 @@ int FileDescriptor::close() noexcept {
     return 0;
 }
 
-} // namespace document
+} // namespace core

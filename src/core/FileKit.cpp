@@ -1,0 +1,75 @@
+// The platform-neutral part of the file kit: path names and the choice between replacing a
+// file and writing it in place.
+#include "core/FileKit.h"
+
+#include "core/FileReplacement.h"
+
+namespace core::files {
+
+namespace {
+
+bool isSeparator(char c) {
+#ifdef _WIN32
+    return c == '/' || c == '\\';
+#else
+    return c == '/';
+#endif
+}
+
+std::size_t lastSeparator(std::string_view path) {
+    for (std::size_t i = path.size(); i > 0; --i)
+        if (isSeparator(path[i - 1]))
+            return i - 1;
+    return std::string_view::npos;
+}
+
+} // namespace
+
+std::string parentDirectory(std::string_view path) {
+    const std::size_t slash = lastSeparator(path);
+    if (slash == std::string_view::npos)
+        return ".";
+    if (slash == 0)
+        return std::string(path.substr(0, 1));
+    return std::string(path.substr(0, slash));
+}
+
+std::string fileName(std::string_view path) {
+    const std::size_t slash = lastSeparator(path);
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+SystemError saveFile(const std::string& target, const FileState& state, std::string_view head,
+                     std::string_view tail, const SaveRules& rules) {
+    const bool exists = state.kind != FileState::Kind::Missing;
+    // A new file would drop the other names, the access list or the attributes.
+    if (exists && (state.hasOtherNames || state.hasAccessList))
+        return writeInPlace(target, head, tail);
+
+    FileReplacement replacement(target);
+    // Until the temporary holds the file's owner and mode, only its maker may read it.
+    if (const SystemError err = replacement.create(exists ? 0600 : rules.newFileMode, rules.busyWait))
+        return exists && isAccessDenied(err) ? writeInPlace(target, head, tail) : err;
+    if (exists) {
+        if (replacement.keepOwner(state) != 0) {
+            replacement.discard();
+            return writeInPlace(target, head, tail);
+        }
+        if (const SystemError err = replacement.keepMode(state))
+            return err;
+    }
+    if (const SystemError err = replacement.write(head, tail))
+        return err;
+    if (const SystemError err = replacement.flush())
+        return err;
+    if (const SystemError err = replacement.replaceTarget()) {
+        // The folder lets files be made but not this one replaced (a sticky folder).
+        if (!exists || !isAccessDenied(err))
+            return err;
+        replacement.discard();
+        return writeInPlace(target, head, tail);
+    }
+    return 0;
+}
+
+} // namespace core::files
