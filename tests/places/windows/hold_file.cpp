@@ -1,0 +1,23 @@
+// Test helper for the Windows build: holds a file open without sharing, as a program that
+// keeps its file locked would, until its standard input closes. Prints "held" once it is.
+#include <cstdio>
+#include <windows.h>
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc != 2) {
+        std::fputs("usage: hold_file FILE\n", stderr);
+        return 2;
+    }
+    HANDLE file = ::CreateFileW(argv[1], GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        std::fprintf(stderr, "hold_file: cannot open: error %lu\n", ::GetLastError());
+        return 1;
+    }
+    std::fputs("held\n", stdout);
+    std::fflush(stdout);
+    char rest[256];
+    while (std::fread(rest, 1, sizeof rest, stdin) > 0) {
+    }
+    ::CloseHandle(file);
+    return 0;
+}
