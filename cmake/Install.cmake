@@ -11,6 +11,7 @@ set(VANTOREL_ICON_SIZES 16 22 24 32 48 64 128 256)
 set_target_properties(vantorel PROPERTIES INSTALL_RPATH "")
 install(TARGETS vantorel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/resources/templ.ate DESTINATION ${CMAKE_INSTALL_DATADIR}/vantorel)
+include(cmake/InstallPlaces.cmake)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${VANTOREL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${VANTOREL_APP_ID}.metainfo.xml

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++ make cmake pkg-config qt6-base-dev libfontconfig-dev dpkg-dev file)
+packages=(g++ make cmake pkg-config qt6-base-dev libfontconfig-dev libcli11-dev nlohmann-json3-dev dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -8,8 +8,8 @@ set -euo pipefail
 
 cd "$(dirname "$0")/.."
 
-PACKAGES=(g++ make cmake pkg-config qt6-base-dev libfontconfig-dev fonts-liberation fonts-dejavu-core xvfb xauth
-    desktop-file-utils appstream)
+PACKAGES=(g++ make cmake pkg-config qt6-base-dev libfontconfig-dev libcli11-dev nlohmann-json3-dev fonts-liberation
+    fonts-dejavu-core xvfb xauth desktop-file-utils appstream)
 
 install_missing_packages() {
     local missing=()

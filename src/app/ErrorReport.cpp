@@ -73,6 +73,10 @@ void ErrorReport::report(std::exception_ptr error) {
         std::rethrow_exception(error);
     } catch (const core::EAbort&) {
         return;
+    } catch (const core::EWarning& e) {
+        m_presenter.showWarning(QString::fromLatin1(kApplicationTitle),
+                                messageText(QString::fromUtf8(e.what())));
+        return;
     } catch (const core::Exception& e) {
         m_presenter.showStop(QString::fromLatin1(kApplicationTitle),
                              messageText(QString::fromUtf8(e.what())));

@@ -11,8 +11,8 @@ class MessagePresenter;
 // The program's one way of telling the user of a failure.
 //
 // An error derived from core::Exception is shown with its message and a full stop,
-// captioned with the application title. Anything else that is thrown, and every
-// error that escapes start-up, gets the "Application Error" box instead.
+// captioned with the application title; a core::EWarning the same way with a warning icon. Anything else that
+// is thrown, and every error that escapes start-up, gets the "Application Error" box instead.
 class ErrorReport {
 public:
     explicit ErrorReport(MessagePresenter& presenter);

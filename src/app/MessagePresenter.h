@@ -12,6 +12,8 @@ public:
     // A modal box with the caption, the text, an OK button and a stop icon; returns
     // when the user has closed it.
     virtual void showStop(const QString& caption, const QString& text) = 0;
+    // The same with a warning icon, for something the user should know while work goes on.
+    virtual void showWarning(const QString& caption, const QString& text) = 0;
 };
 
 } // namespace app

@@ -9,6 +9,7 @@ namespace app {
 class QtMessagePresenter : public MessagePresenter {
 public:
     void showStop(const QString& caption, const QString& text) override;
+    void showWarning(const QString& caption, const QString& text) override;
 };
 
 } // namespace app

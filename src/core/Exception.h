@@ -29,6 +29,9 @@ VANTOREL_EXCEPTION_CLASS(EFOpenError, Exception)
 VANTOREL_EXCEPTION_CLASS(EInvalidOperation, Exception)
 VANTOREL_EXCEPTION_CLASS(ERegistryException, Exception)
 VANTOREL_EXCEPTION_CLASS(EResNotFound, Exception)
+// Never thrown: reported through the boundary when something went partly wrong and the program
+// goes on (the error report shows it with a warning icon instead of a stop icon).
+VANTOREL_EXCEPTION_CLASS(EWarning, Exception)
 
 #undef VANTOREL_EXCEPTION_CLASS
 

@@ -3,6 +3,7 @@
 #include "document/LineEnds.h"
 
 #include <cstddef>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,21 +35,30 @@ public:
 
     // Line n without its line end, at most its first kMaxReadLength bytes; "" past the end.
     std::string readLine(std::size_t n) const;
+    // Line n whole, without its line end; "" past the end. Valid until the text changes.
+    std::string_view line(std::size_t n) const noexcept;
     // Replaces the bytes of line n, keeping its line end; no effect past the end.
     // The text is taken up to a NUL byte; line ends in it become CR LF line ends.
     void replaceLine(std::size_t n, std::string_view s);
+    // Replaces several lines (line -> text) as replaceLine does, moving the text after
+    // them only once: for many lines of a large text.
+    void replaceLines(const std::map<std::size_t, std::string>& lines);
 
     const std::string& wholeText() const noexcept { return m_text; }
     std::size_t lineCount() const noexcept { return m_lineStarts.size(); }
     std::size_t capacity() const noexcept { return m_capacity; }
+    // True when the text last loaded or set held a NUL byte, and so was cut there.
+    bool wasCutAtNul() const noexcept { return m_cutAtNul; }
 
 private:
     void assign(std::string raw);
     std::size_t lineEnd(std::size_t n) const noexcept;
+    void reindex();
 
     std::size_t m_capacity;
     std::string m_text;
     std::vector<lineends::LineOffset> m_lineStarts;
+    bool m_cutAtNul = false;
 };
 
 } // namespace document

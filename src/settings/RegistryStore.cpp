@@ -58,16 +58,21 @@ std::optional<std::string> moveAside(const std::string& path, const RegistryFile
            aside + " and the settings start empty";
 }
 
+// Names one version of the file: "" when it is gone.
+std::string fileVersion(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return {};
+    return path + '|' + std::to_string(st.st_dev) + '|' + std::to_string(st.st_ino) + '|' +
+           std::to_string(st.st_size) + '|' + std::to_string(st.st_mtim.tv_sec) + '.' +
+           std::to_string(st.st_mtim.tv_nsec);
+}
+
 // A problem with one version of the file is reported once, not on every read.
 void reportOncePerVersion(const std::string& path, const std::string& message) {
     static std::set<std::string> reported;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        return;
-    const std::string identity = path + '|' + std::to_string(st.st_dev) + '|' + std::to_string(st.st_ino) +
-                                 '|' + std::to_string(st.st_size) + '|' + std::to_string(st.st_mtim.tv_sec) +
-                                 '.' + std::to_string(st.st_mtim.tv_nsec);
-    if (reported.insert(identity).second)
+    const std::string identity = fileVersion(path);
+    if (!identity.empty() && reported.insert(identity).second)
         report(message);
 }
 
@@ -89,6 +94,28 @@ void reportNotAFile(const std::string& path) {
 std::string resolvedTarget(const std::string& path) {
     std::string target;
     return files::resolveLinks(path, target) == 0 ? target : path;
+}
+
+// Tells the user once per version of the file (fileVersion() when it was read) which lines the
+// reader passed over; read and write alike, since a write leaves them out. Call without holding
+// the lock.
+void reportSkipped(const std::string& path, const std::string& version,
+                   const std::vector<RegistryFile::SkippedLine>& skipped) {
+    static std::set<std::string> reported;
+    if (skipped.empty() || !reported.insert(version).second)
+        return;
+    constexpr std::size_t kListed = 3;
+    std::string lines;
+    for (std::size_t i = 0; i < skipped.size() && i < kListed; ++i)
+        lines += (i == 0 ? "line " : "; line ") + std::to_string(skipped[i].line) + ": " + skipped[i].reason;
+    if (skipped.size() > kListed)
+        lines += "; and " + std::to_string(skipped.size() - kListed) + " more";
+    const bool one = skipped.size() == 1;
+    const std::string message =
+        "The settings file " + path + " has " + (one ? "a line" : std::to_string(skipped.size()) + " lines") +
+        " that could not be read (" + lines + "). " + (one ? "That line is" : "Those lines are") +
+        " skipped and will not be written back; the other settings were read";
+    core::reportException(std::make_exception_ptr(core::EWarning(message)));
 }
 
 bool validKeyPath(const std::string& path) {
@@ -139,20 +166,25 @@ RegistryTree RegistryStore::load() const {
         return {}; // no file yet, or one that cannot be read: nothing to see
     }
     try {
-        return RegistryFile::parse(text);
+        RegistryFile::Contents contents = RegistryFile::parse(text);
+        if (!contents.skipped.empty())
+            reportSkipped(target, fileVersion(target), contents.skipped);
+        return std::move(contents.tree);
     } catch (const RegistryFile::ParseError&) {
     }
 
     // Look again under the lock: another copy may have just replaced or moved it.
     std::optional<std::string> message;
-    RegistryTree tree;
+    RegistryFile::Contents contents;
+    std::string version;
     {
         FileLock lock;
         const bool locked = lock.acquire(lockPathFor(path)) == 0;
         if (files::readWholeFile(target, text) != 0)
             return {};
         try {
-            tree = RegistryFile::parse(text);
+            contents = RegistryFile::parse(text);
+            version = fileVersion(target);
         } catch (const RegistryFile::ParseError& error) {
             message = locked ? moveAside(target, error) : std::nullopt;
             if (!message)
@@ -161,7 +193,8 @@ RegistryTree RegistryStore::load() const {
     }
     if (message)
         report(*message); // after unlocking: the report may wait for the user
-    return tree;
+    reportSkipped(target, version, contents.skipped);
+    return std::move(contents.tree);
 }
 
 bool RegistryStore::update(const std::function<bool(RegistryTree&)>& change) {
@@ -170,6 +203,8 @@ bool RegistryStore::update(const std::function<bool(RegistryTree&)>& change) {
         return false;
     const std::string target = resolvedTarget(path);
     std::optional<std::string> message;
+    RegistryFile::Contents contents;
+    std::string version; // of the file read, for telling of its skipped lines
     bool ok = false;
     {
         if (posix::makeDirectories(files::parentDirectory(path)) != 0 ||
@@ -187,12 +222,13 @@ bool RegistryStore::update(const std::function<bool(RegistryTree&)>& change) {
             reportNotAFile(target);
             return false;
         }
-        RegistryTree tree;
         std::string text;
         const files::SystemError readError = files::readWholeFile(target, text);
         if (readError == 0) {
             try {
-                tree = RegistryFile::parse(text);
+                contents = RegistryFile::parse(text);
+                if (!contents.skipped.empty())
+                    version = fileVersion(target);
             } catch (const RegistryFile::ParseError& error) {
                 message = moveAside(target, error);
                 if (!message) {
@@ -204,11 +240,12 @@ bool RegistryStore::update(const std::function<bool(RegistryTree&)>& change) {
         } else if (!files::isNotFound(readError)) {
             return false; // writing now would lose whatever the file holds
         }
-        ok = !change(tree) ||
-             files::saveFile(target, state, RegistryFile::serialise(tree), {}, kSaveRules) == 0;
+        ok = !change(contents.tree) ||
+             files::saveFile(target, state, RegistryFile::serialise(contents.tree), {}, kSaveRules) == 0;
     }
     if (message)
         report(*message);
+    reportSkipped(target, version, contents.skipped);
     return ok;
 }
 

@@ -16,9 +16,11 @@ namespace settings {
 // reads the file again, so changes by another running copy are seen; every change is a locked
 // read-modify-write that replaces the file atomically and durably before it returns.
 //
-// A file that cannot be parsed is renamed to "<file>.broken-<UTC time>" (never deleted), the
-// move is reported once through core::reportException as an ERegistryException, and the store
-// goes on empty. Paths are relative to HKEY_CURRENT_USER without a leading backslash.
+// A file that is no store at all (RegistryFile::ParseError) is renamed to
+// "<file>.broken-<UTC time>" (never deleted), the move is reported once through
+// core::reportException as an ERegistryException, and the store goes on empty. Lines the reader
+// skipped in an otherwise good file are reported once per version of the file as a core::EWarning.
+// Paths are relative to HKEY_CURRENT_USER without a leading backslash.
 class RegistryStore {
 public:
     // The per-user file, looked up again on every operation (see defaultFilePath()).

@@ -50,6 +50,18 @@ private slots:
         QCOMPARE(presenter.boxes[0].text, "File access denied.");
         QCOMPARE(presenter.boxes[1].text, "Failed to set data for 'Font'.");
         QCOMPARE(presenter.boxes[1].caption, "Ludovane3Vantorel");
+        QVERIFY(!presenter.boxes[0].warning && !presenter.boxes[1].warning);
+    }
+
+    void warningsGetAWarningIcon() {
+        RecordingPresenter presenter;
+        ErrorReport report(presenter);
+        report.install();
+        core::reportException(std::make_exception_ptr(core::EWarning("Line 5 was skipped")));
+        QCOMPARE(presenter.boxes.size(), 1);
+        QCOMPARE(presenter.boxes[0].caption, "Ludovane3Vantorel");
+        QCOMPARE(presenter.boxes[0].text, "Line 5 was skipped.");
+        QVERIFY(presenter.boxes[0].warning);
     }
 
     void abortIsDroppedSilently() {

@@ -92,16 +92,20 @@ private slots:
         QFETCH(int, line);
         QFETCH(std::string, with);
         QFETCH(std::string, text);
-        ConfigBuffer b;
-        b.setText("a\r\nbb\r\nc");
-        b.replaceLine(std::size_t(line), with);
-        QCOMPARE(b.wholeText(), text);
-        // The index follows the edit: every line reads back as the text says.
+        ConfigBuffer one, batch;
+        one.setText("a\r\nbb\r\nc");
+        batch.setText("a\r\nbb\r\nc");
+        one.replaceLine(std::size_t(line), with);
+        batch.replaceLines({{std::size_t(line), with}});
         ConfigBuffer fresh;
         fresh.setText(text);
-        QCOMPARE(b.lineCount(), fresh.lineCount());
-        for (std::size_t n = 0; n < fresh.lineCount(); ++n)
-            QCOMPARE(b.readLine(n), fresh.readLine(n));
+        for (const ConfigBuffer* b : {&one, &batch}) {
+            QCOMPARE(b->wholeText(), text);
+            // The index follows the edit: every line reads back as the text says.
+            QCOMPARE(b->lineCount(), fresh.lineCount());
+            for (std::size_t n = 0; n < fresh.lineCount(); ++n)
+                QCOMPARE(b->readLine(n), fresh.readLine(n));
+        }
     }
 
     void replaceEmptyLastLineAfterFinalEnd() {
@@ -118,14 +122,23 @@ private slots:
         for (int i = 0; i < 300; ++i)
             text += "line " + std::to_string(i) + "\r\n";
         b.setText(text);
-        for (int i = 0; i < 300; i += 7)
+        ConfigBuffer batch = b;
+        std::map<std::size_t, std::string> lines;
+        for (int i = 0; i < 300; i += 7) {
             b.replaceLine(std::size_t(i), std::string(std::size_t(i % 13), 'x'));
+            lines[std::size_t(i)] = std::string(std::size_t(i % 13), 'x');
+        }
+        lines[400] = "past the end";
+        batch.replaceLines(lines);
         for (int i = 0; i < 300; ++i) {
             const std::string expected =
                 i % 7 == 0 ? std::string(std::size_t(i % 13), 'x') : "line " + std::to_string(i);
             QCOMPARE(b.readLine(std::size_t(i)), expected);
+            QCOMPARE(batch.readLine(std::size_t(i)), expected);
         }
         QCOMPARE(b.lineCount(), std::size_t(301));
+        QCOMPARE(batch.wholeText(), b.wholeText());
+        QCOMPARE(batch.lineCount(), std::size_t(301));
     }
 
     void longLineReadsFirst4096AndStaysWhole() {

@@ -10,6 +10,10 @@
 //                                                 waits until <gate-fd> closes, then writes the
 //                                                 main window's four preferences <rounds> times
 //                                                 the way it does at exit
+//   fault_child exit-prefs <font> <style> <colour>
+//                                                 writes the four preferences once the way the
+//                                                 main window does at exit, after stopping itself
+//                                                 with SIGSTOP (the tracer's starting mark)
 //
 // Exit status 0 on success; 2 for a bad command line, 3 for a failed operation.
 #include "core/Exception.h"
@@ -56,6 +60,21 @@ int saveLoop(const char* target, const char* a, const char* b) {
         document::writeFile(target, buffers[i % 2]);
 }
 
+void writeExitValues(settings::TRegistry& key, const char* font, const char* style, const char* colour) {
+    key.writeAll({settings::TRegistry::text("Time", "1"), settings::TRegistry::text("Font", font),
+                  settings::TRegistry::boolean("FontStyle", std::atoi(style) != 0),
+                  settings::TRegistry::integer("FontColor", std::atoi(colour))});
+}
+
+int exitPrefs(const char* font, const char* style, const char* colour) {
+    settings::TRegistry key;
+    if (!key.openKey("Software\\Ludovane9900Vantorel\\Options", true))
+        return 3;
+    std::raise(SIGSTOP);
+    writeExitValues(key, font, style, colour);
+    ::_exit(0);
+}
+
 int prefs(int gate, const char* font, const char* style, const char* colour, int rounds) {
     char byte;
     while (::read(gate, &byte, 1) > 0) {
@@ -65,9 +84,7 @@ int prefs(int gate, const char* font, const char* style, const char* colour, int
         settings::TRegistry key;
         if (!key.openKey("Software\\Ludovane9900Vantorel\\Options", true))
             return 3;
-        key.writeAll({settings::TRegistry::text("Time", "1"), settings::TRegistry::text("Font", font),
-                      settings::TRegistry::boolean("FontStyle", std::atoi(style) != 0),
-                      settings::TRegistry::integer("FontColor", std::atoi(colour))});
+        writeExitValues(key, font, style, colour);
         key.closeKey();
     }
     return 0;
@@ -82,12 +99,14 @@ int main(int argc, char** argv) {
             return save(argv[2], argv[3]);
         if (command == "save-loop" && argc == 5)
             return saveLoop(argv[2], argv[3], argv[4]);
+        if (command == "exit-prefs" && argc == 5)
+            return exitPrefs(argv[2], argv[3], argv[4]);
         if (command == "prefs" && argc == 7)
             return prefs(std::atoi(argv[2]), argv[3], argv[4], argv[5], std::atoi(argv[6]));
     } catch (const core::Exception& e) {
         std::fprintf(stderr, "fault_child %s: %s\n", command.c_str(), e.what());
         return 3;
     }
-    std::fprintf(stderr, "usage: fault_child save|save-loop|prefs ...\n");
+    std::fprintf(stderr, "usage: fault_child save|save-loop|prefs|exit-prefs ...\n");
     return 2;
 }

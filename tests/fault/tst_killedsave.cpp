@@ -4,6 +4,8 @@
 #include "core/Exception.h"
 #include "document/ConfigBuffer.h"
 #include "document/FileWriter.h"
+#include "settings/RegistryFile.h"
+#include "settings/RegistryStore.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -22,6 +24,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -38,17 +41,24 @@ std::string documentText(char tag, std::size_t size) {
     return text;
 }
 
-// Starts `fault_child save target content` under ptrace, stopped at its SIGSTOP mark.
-pid_t startTracedSave(const std::string& target, const std::string& content) {
+// Starts `fault_child <args>` under ptrace; it stops itself at its SIGSTOP mark.
+pid_t startTraced(const std::vector<std::string>& args) {
+    std::vector<char*> argv{const_cast<char*>(VANTOREL_FAULT_CHILD)};
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
     const pid_t pid = ::fork();
     if (pid == 0) {
         if (::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0)
             ::_exit(120);
-        ::execl(VANTOREL_FAULT_CHILD, VANTOREL_FAULT_CHILD, "save", target.c_str(), content.c_str(),
-                static_cast<char*>(nullptr));
+        ::execv(VANTOREL_FAULT_CHILD, argv.data());
         ::_exit(121);
     }
     return pid;
+}
+
+pid_t startTracedSave(const std::string& target, const std::string& content) {
+    return startTraced({"save", target, content});
 }
 
 enum class Traced { Stopped, Exited, Failed };
@@ -75,11 +85,11 @@ Traced runToNextStop(pid_t pid, bool toMark, int& status) {
     }
 }
 
-// Runs one traced save and kills it at its `killAt`-th system-call stop after the mark (entry
+// Runs one traced child and kills it at its `killAt`-th system-call stop after the mark (entry
 // and exit of each call are stops of their own); nullopt runs it to the end. Gives the number
 // of stops passed, or -1 when tracing failed.
-int tracedSave(const std::string& target, const std::string& content, std::optional<int> killAt) {
-    const pid_t pid = startTracedSave(target, content);
+int tracedRun(const std::vector<std::string>& args, std::optional<int> killAt) {
+    const pid_t pid = startTraced(args);
     if (pid < 0)
         return -1;
     int status = 0;
@@ -140,7 +150,7 @@ private slots:
         QVERIFY(writeBytes(target, oldText));
         ::chmod(target.c_str(), 0640);
 
-        const int total = tracedSave(target, content, std::nullopt);
+        const int total = tracedRun({"save", target, content}, std::nullopt);
         QVERIFY2(total > 0, "the traced save did not run through");
         QCOMPARE(readBytes(target), newText);
         QVERIFY2(total >= 16, qPrintable(QString("only %1 stops in a whole save").arg(total)));
@@ -150,7 +160,7 @@ private slots:
             QVERIFY(writeBytes(target, oldText));
             // A save may make a call fewer than the first one did; a later kill point then
             // finds it finished, which is one more case of "new bytes".
-            QVERIFY(tracedSave(target, content, at) >= 0);
+            QVERIFY(tracedRun({"save", target, content}, at) >= 0);
             const std::string after = readBytes(target);
             QVERIFY2(after == oldText || after == newText,
                      qPrintable(QString("killed at stop %1 of %2: the target holds %3 other bytes")
@@ -179,6 +189,45 @@ private slots:
         QVERIFY(leftTemporary > 0);
         qInfo("%d kill points: %d kept the old bytes, %d had the new, %d left a temporary", total + 1,
               keptOld, gotNew, leftTemporary);
+    }
+
+    // The main window's four exit values, killed at every system call of their write: the store
+    // holds all of them or none ("Time" alone would fail the next start), and the next write
+    // leaves nothing else in the folder.
+    void exitValuesKilledAtEverySystemCall() {
+        if (!ptraceAllowed())
+            QSKIP("this machine does not let a process trace its child");
+        QTemporaryDir home;
+        qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+        const std::string folder = home.filePath("vantorel").toStdString();
+        const std::string file = folder + "/registry.reg";
+        const std::string key = "Software\\Ludovane9900Vantorel\\Options";
+        const std::vector<std::string> exitWrite = {"exit-prefs", "Courier New", "1", "255"};
+        const int total = tracedRun(exitWrite, std::nullopt);
+        QVERIFY2(total > 0, "the traced write did not run through");
+        const QStringList storeFiles{"registry.reg", "registry.reg.lock"};
+        int kept = 0, written = 0;
+        for (int at = 0; at <= total; ++at) {
+            QVERIFY(QDir(QString::fromStdString(folder)).removeRecursively());
+            settings::RegistryStore store;
+            QVERIFY(store.setValue(key, "Tip", settings::REG_SZ, std::string("0", 2)));
+            QVERIFY(tracedRun(exitWrite, at) >= 0);
+            const settings::RegistryTree tree = settings::RegistryFile::parse(readBytes(file));
+            int present = 0;
+            for (const char* name : {"Time", "Font", "FontStyle", "FontColor"})
+                present += tree.value(key, name) != nullptr;
+            QVERIFY2(present == 0 || present == 4,
+                     qPrintable(QString("killed at stop %1 of %2: %3 of the four values")
+                                    .arg(at)
+                                    .arg(total)
+                                    .arg(present)));
+            kept += present == 0;
+            written += present == 4;
+            QVERIFY(store.setValue(key, "Tip", settings::REG_SZ, std::string("1", 2)));
+            QCOMPARE(entries(QString::fromStdString(folder)), storeFiles);
+        }
+        QVERIFY(kept > 0 && written > 0);
+        qInfo("%d kill points: %d left none of the four values, %d all of them", total + 1, kept, written);
     }
 
     // Kills a process that saves two large texts in turn after random delays, so that kills

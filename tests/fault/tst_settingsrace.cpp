@@ -110,9 +110,10 @@ private slots:
                 QCOMPARE(WEXITSTATUS(status), 0);
             }
 
-            // The file parses as it is, and nothing was set aside as broken.
+            // The file parses whole as it is, and nothing was set aside as broken.
             const std::string text = faultfiles::readBytes(file);
             QVERIFY_THROWS_NO_EXCEPTION(settings::RegistryFile::parse(text));
+            QVERIFY(settings::RegistryFile::parse(text).skipped.empty());
             QCOMPARE(faultfiles::entries(home.filePath("vantorel")),
                      (QStringList{"registry.reg", "registry.reg.lock"}));
 

@@ -11,8 +11,12 @@ public:
     struct Box {
         QString caption;
         QString text;
+        bool warning = false;
     };
     QList<Box> boxes;
 
     void showStop(const QString& caption, const QString& text) override { boxes.append({caption, text}); }
+    void showWarning(const QString& caption, const QString& text) override {
+        boxes.append({caption, text, true});
+    }
 };

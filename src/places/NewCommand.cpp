@@ -1,0 +1,21 @@
+#include "places/Commands.h"
+
+#include "document/TemplateFile.h"
+#include "places/DocumentFile.h"
+#include "places/ProgramDirectory.h"
+#include "places/ToolError.h"
+
+#include <filesystem>
+
+namespace places {
+
+int newCommand(const std::string& output, std::ostream& /*out*/) {
+    // A typing slip must not overwrite a season's work.
+    std::error_code ec;
+    if (std::filesystem::exists(std::filesystem::symlink_status(output, ec)))
+        throw ToolError(output, "already exists; remove it first or choose another name");
+    saveDocument(output, loadDocument(document::templatePath(programDirectory())));
+    return 0;
+}
+
+} // namespace places

@@ -1,0 +1,273 @@
+#include "document/TestFiles.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The season tool through its real executable, on copies of the template in a scratch folder.
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out, err;
+};
+
+// A place line of the template (1-based) replaced by the given bytes.
+using Edits = QMap<int, QByteArray>;
+
+QByteArray templateBytes() {
+    return QByteArray::fromStdString(testfiles::readBytes(VANTOREL_TEMPLATE_PATH));
+}
+
+QByteArray withEdits(const Edits& edits) {
+    QList<QByteArray> lines = templateBytes().split('\n');
+    for (auto it = edits.begin(); it != edits.end(); ++it)
+        lines[it.key() - 1] = it.value() + '\r';
+    return lines.join('\n');
+}
+
+} // namespace
+
+class TestPlaces : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    // Runs the tool in the scratch folder; "@" in an argument stands for that folder.
+    Run run(QStringList args, const QByteArray& input = {}) {
+        for (QString& a : args)
+            a.replace('@', m_dir.path() + '/');
+        QProcess p;
+        p.setWorkingDirectory(m_dir.path());
+        p.start(VANTOREL_PLACES_PATH, args);
+        p.write(input);
+        p.closeWriteChannel();
+        if (!p.waitForFinished(20000) || p.exitStatus() != QProcess::NormalExit)
+            return {};
+        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    }
+
+    void write(const QString& name, const QByteArray& bytes) {
+        QVERIFY(testfiles::writeBytes(path(name), bytes.toStdString()));
+    }
+    QByteArray read(const QString& name) const {
+        return QByteArray::fromStdString(testfiles::readBytes(path(name)));
+    }
+
+private slots:
+    void init() {
+        QVERIFY(m_dir.isValid());
+        for (const QString& name : testfiles::entries(m_dir.path()))
+            QVERIFY(QFile::remove(path(name)) || QDir(path(name)).removeRecursively());
+        write("euro.cfg", templateBytes());
+        write("templ.ate", templateBytes()); // what new finds first
+    }
+
+    // Each row runs its commands in order on euro.cfg (a copy of the template): those before
+    // the last must succeed; the last gives the exit code, prints the output (in part) and
+    // leaves euro.cfg with the edits.
+    void commands_data() {
+        QTest::addColumn<QList<QStringList>>("commands");
+        QTest::addColumn<QByteArray>("table"); // written to @table.csv first when given
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<Edits>("edits");
+
+        using L = QList<QStringList>;
+        QTest::newRow("show by caption, any case")
+            << L{{"show", "@euro.cfg", "BOSNIA-HEREGAVINA"}} << QByteArray() << 0
+            << QByteArray("Bosnia-Herzegovina\n  Inter Toto Cup\n    1  line 307  Bosnia-Herzegovina Inter "
+                          "Toto Cup 1\n")
+            << Edits{};
+        QTest::newRow("show all: 48 countries")
+            << L{{"show", "@euro.cfg"}} << QByteArray() << 0
+            << QByteArray("England\n  Champions League\n    1  line 2  ") << Edits{};
+        QTest::newRow("export csv in table order")
+            << L{{"export", "@euro.cfg"}} << QByteArray() << 0
+            << QByteArray("country,competition,slot,line,text\nEngland,Champions League,1,2,England "
+                          "Champions League 1\n")
+            << Edits{};
+        QTest::newRow("set by short names, UTF-8 to Windows-1252")
+            << L{{"set", "@euro.cfg", "italy", "CL", "2", "Lazio \xC3\xA9\xE2\x82\xAC"}} << QByteArray() << 0
+            << QByteArray() << Edits{{12, "Lazio \xE9\x80"}};
+        QTest::newRow("set the same text again") << L{{"set", "@euro.cfg", "Wales", "uefa", "2", "X"},
+                                                      {"set", "@euro.cfg", "Wales", "UEFA Cup", "2", "X"}}
+                                                 << QByteArray() << 0 << QByteArray() << Edits{{277, "X"}};
+        QTest::newRow("import csv: quotes, CR LF, empty line column, any column order")
+            << L{{"import", "@euro.cfg", "@table.csv"}}
+            << QByteArray("text,country,competition,slot,line\r\n\"Roma, \"\"A\"\"\",Italy,uefa,1,\r\n"
+                          "Celtic,Scotland,Champions League,1,195\r\n")
+            << 0 << QByteArray("2 of 2 places changed\n") << Edits{{14, "Roma, \"A\""}, {195, "Celtic"}};
+        QTest::newRow("export csv then import: same bytes")
+            << L{{"export", "@euro.cfg", "-o", "@table.csv"}, {"import", "@euro.cfg", "@table.csv"}}
+            << QByteArray() << 0 << QByteArray("0 of 212 places changed\n") << Edits{};
+        QTest::newRow("export json, edit by set, import the old json back")
+            << L{{"export", "@euro.cfg", "--output", "@t.json"},
+                 {"set", "@euro.cfg", "England", "intertoto", "1", "changed"},
+                 {"import", "@euro.cfg", "@t.json"}}
+            << QByteArray() << 0 << QByteArray("1 of 212 places changed\n") << Edits{};
+        QTest::newRow("diff of a file with itself")
+            << L{{"diff", "@euro.cfg", "@euro.cfg"}} << QByteArray() << 0 << QByteArray() << Edits{};
+        QTest::newRow("diff lists what differs")
+            << L{{"new", "@old.cfg"},
+                 {"set", "@euro.cfg", "Malta", "cl", "1", "Valletta"},
+                 {"diff", "@old.cfg", "@euro.cfg", "--format", "csv"}}
+            << QByteArray() << 1
+            << QByteArray("country,competition,slot,old,new\nMalta,Champions League,1,Malta Champions League "
+                          "1,Valletta\n")
+            << Edits{{270, "Valletta"}};
+        QTest::newRow("check the template")
+            << L{{"check", "@euro.cfg"}} << QByteArray() << 0 << QByteArray() << Edits{};
+        QTest::newRow("check finds mixed ends, long, undefined bytes and missing lines")
+            << L{{"check", "@table.csv"}} << QByteArray("a\r\n" + QByteArray(5000, 'x') + "\nb\x81\r\n") << 1
+            << QByteArray(
+                   "@table.csv:2: place line of 5000 characters: the editor shows only its first 4096\n"
+                   "@table.csv:3: byte 0x81 at column 2 is not defined in Windows-1252\n"
+                   "@table.csv: mixed line ends: 2 CR LF (first on line 1) 1 LF (first on line 2); "
+                   "a save makes them all CR LF\n"
+                   "@table.csv: the file ends at line 4: 209 place lines are missing, the first is "
+                   "England UEFA Cup 1 (line 5)\n")
+            << Edits{};
+    }
+    void commands() {
+        QFETCH(QList<QStringList>, commands);
+        QFETCH(QByteArray, table);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, output);
+        QFETCH(Edits, edits);
+        if (!table.isEmpty())
+            write("table.csv", table);
+        Run last;
+        for (qsizetype i = 0; i < commands.size(); ++i) {
+            last = run(commands[i]);
+            if (i + 1 < commands.size() && last.exitCode != 0)
+                QFAIL(last.err.constData());
+        }
+        QCOMPARE(last.exitCode, exitCode);
+        QVERIFY2(last.out.contains(output.replace("@", (m_dir.path() + '/').toUtf8())), last.out.constData());
+        QCOMPARE(read("euro.cfg"), withEdits(edits));
+    }
+
+    void exportJsonHasEveryPlaceWithNumbers() {
+        const Run r = run({"export", "@euro.cfg", "--format", "json"});
+        QCOMPARE(r.exitCode, 0);
+        const QJsonArray places = QJsonDocument::fromJson(r.out).array();
+        QCOMPARE(places.size(), 212);
+        const QJsonObject last = places.last().toObject();
+        QCOMPARE(last.keys(), (QStringList{"competition", "country", "line", "slot", "text"}));
+        QCOMPARE(last["line"].toInt(), 307);
+        QCOMPARE(last["slot"].toInt(), 1);
+        QCOMPARE(last["country"].toString(), "Bosnia-Herzegovina");
+    }
+
+    void newWritesTheTemplate() {
+        write("templ.ate", "; mine\r\n");
+        QCOMPARE(run({"new", "@made.cfg"}).exitCode, 0);
+        QCOMPARE(read("made.cfg"), QByteArray("; mine\r\n"));
+    }
+
+    // Every failure: exit 2, a message naming its subject on stderr, and euro.cfg as it was.
+    void errors_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("file"); // euro.cfg's bytes, when not the template
+        QTest::addColumn<QByteArray>("table");
+        QTest::addColumn<QByteArray>("message");
+
+        const QByteArray tmpl = templateBytes();
+        const QByteArray header = "country,competition,slot,line,text\n";
+        QTest::newRow("unknown country")
+            << QStringList{"set", "@euro.cfg", "Narnia", "cl", "1", "x"} << tmpl << QByteArray()
+            << QByteArray("vantorel-places: Narnia: unknown country");
+        QTest::newRow("unknown competition")
+            << QStringList{"set", "@euro.cfg", "Italy", "Cup Winners Cup", "1", "x"} << tmpl << QByteArray()
+            << QByteArray("vantorel-places: Cup Winners Cup: unknown competition");
+        QTest::newRow("slot the country lacks")
+            << QStringList{"set", "@euro.cfg", "Italy", "uefa", "5", "x"} << tmpl << QByteArray()
+            << QByteArray("vantorel-places: 5: no such slot: Italy has slots 1 to 4 in the UEFA Cup");
+        QTest::newRow("competition the country lacks")
+            << QStringList{"set", "@euro.cfg", "Latvia", "intertoto", "1", "x"} << tmpl << QByteArray()
+            << QByteArray("vantorel-places: 1: Latvia has no Inter Toto Cup place");
+        QTest::newRow("place line past the end of a short file")
+            << QStringList{"set", "@euro.cfg", "Wales", "cl", "1", "x"} << tmpl.left(500) << QByteArray()
+            << QByteArray("euro.cfg: the file ends at line 24, before the line of Wales Champions League 1 "
+                          "(line 275)");
+        QTest::newRow("table without the line column")
+            << QStringList{"import", "@euro.cfg", "@t.csv"} << tmpl
+            << QByteArray("country,competition,slot,text\n") << QByteArray("t.csv: missing column 'line'");
+        QTest::newRow("table with an extra column")
+            << QStringList{"import", "@euro.cfg", "@t.csv"} << tmpl
+            << QByteArray("country,competition,slot,line,text,note\nItaly,cl,1,,x,y\n")
+            << QByteArray("t.csv: extra column 'note'");
+        QTest::newRow("unterminated quote") << QStringList{"import", "@euro.cfg", "@t.csv"} << tmpl
+                                            << header + "Italy,cl,1,,\"Milan\nSpain,cl,1,,x\n"
+                                            << QByteArray("t.csv: row 2: a quote is never closed");
+        QTest::newRow("duplicate row, every bad row reported")
+            << QStringList{"import", "@euro.cfg", "@t.csv"} << tmpl
+            << header + "Italy,cl,1,,a\nSpain,cl,1,,b\nItaly,Champions League,1,,c\nNarnia,cl,1,,d\n"
+            << QByteArray("t.csv: row 4: Italy Champions League 1 (line 11): already set by row 2\n"
+                          "vantorel-places: @t.csv: row 5: Narnia: unknown country");
+        QTest::newRow("wrong line") << QStringList{"import", "@euro.cfg", "@t.csv"} << tmpl
+                                    << header + "Italy,cl,1,12,a\n"
+                                    << QByteArray(
+                                           "t.csv: row 2: line 12: wrong line: Italy Champions League 1 "
+                                           "(line 11) is on line 11");
+        QTest::newRow("text outside Windows-1252, in a table")
+            << QStringList{"import", "@euro.cfg", "@t.json"} << tmpl
+            << QByteArray("[{\"country\":\"Russia\",\"competition\":\"cl\",\"slot\":1,\"line\":null,"
+                          "\"text\":\"\xD0\xA1\xD0\xBF\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0\xD0\xBA\"}]")
+            << QByteArray("t.json: row 1: text: the character '\xD0\xA1' (U+0421) has no Windows-1252 byte");
+        QTest::newRow("table saved in another code page")
+            << QStringList{"import", "@euro.cfg", "@t.csv"} << tmpl << header + "Sweden,cl,1,,Malm\xF6 FF\n"
+            << QByteArray("t.csv: row 2: text: the text is not valid UTF-8");
+        QTest::newRow("line break in a text")
+            << QStringList{"set", "@euro.cfg", "Italy", "cl", "1", "a\nb"} << tmpl << QByteArray()
+            << QByteArray("cannot hold a line break (U+000A)");
+        QTest::newRow("missing file") << QStringList{"export", "@nothing.cfg"} << tmpl << QByteArray()
+                                      << QByteArray("nothing.cfg: no such file");
+        QTest::newRow("file is a folder") << QStringList{"show", "@"} << tmpl << QByteArray()
+                                          << QByteArray("vantorel-places: @: is a folder, not a file");
+        QTest::newRow("read-only file")
+            << QStringList{"set", "@euro.cfg", "Italy", "cl", "1", "x"} << tmpl << QByteArray("read-only")
+            << QByteArray("euro.cfg: cannot be saved: File access denied");
+        QTest::newRow("unreadable file") << QStringList{"diff", "@euro.cfg", "@t.csv"} << tmpl
+                                         << QByteArray("unreadable") << QByteArray("t.csv: ");
+        QTest::newRow("a NUL byte would cut the file")
+            << QStringList{"set", "@euro.cfg", "Italy", "cl", "1", "x"} << tmpl + QByteArray("\0tail", 5)
+            << QByteArray() << QByteArray("euro.cfg: holds a NUL byte, and saving would cut the file there");
+        QTest::newRow("no command") << QStringList{} << tmpl << QByteArray()
+                                    << QByteArray("vantorel-places: command line: ");
+    }
+    void errors() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, table);
+        QFETCH(QByteArray, message);
+        write("euro.cfg", file);
+        const QString tableName = args.size() > 2 ? args[2].mid(1) : QString();
+        if (table == "read-only") {
+            QVERIFY(QFile::setPermissions(path("euro.cfg"), QFile::ReadOwner | QFile::ReadGroup));
+        } else if (table == "unreadable") {
+            write(tableName, templateBytes());
+            QVERIFY(QFile::setPermissions(path(tableName), {}));
+            if (QFile(path(tableName)).open(QIODevice::ReadOnly))
+                QSKIP("this user reads files without read permission");
+        } else if (!table.isEmpty()) {
+            write(tableName, table);
+        }
+        const Run r = run(args);
+        QFile::setPermissions(path("euro.cfg"), QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(message.replace("@", (m_dir.path() + '/').toUtf8())), r.err.constData());
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(read("euro.cfg"), file);
+        QCOMPARE(testfiles::entries(m_dir.path()).filter("euro.cfg"), QStringList{"euro.cfg"});
+    }
+};
+
+QTEST_MAIN(TestPlaces)
+#include "tst_places.moc"
