@@ -70,8 +70,8 @@ SystemError readToEnd(const ReadSome& read, std::string& data, std::size_t limit
 SystemError saveFile(const std::string& target, const FileState& state, std::string_view head,
                      std::string_view tail, const SaveRules& rules) {
     const bool exists = state.kind != FileState::Kind::Missing;
-    // A new file would drop the other names, the access list or the attributes.
-    if (exists && (state.hasOtherNames || state.hasAccessList))
+    // A new file would leave the other names with the old content.
+    if (exists && state.hasOtherNames)
         return writeInPlace(target, head, tail);
 
     FileReplacement replacement(target);
@@ -79,10 +79,11 @@ SystemError saveFile(const std::string& target, const FileState& state, std::str
     if (const SystemError err = replacement.create(exists ? 0600 : rules.newFileMode, rules.busyWait))
         return exists && isAccessDenied(err) ? writeInPlace(target, head, tail) : err;
     if (exists) {
-        if (replacement.keepOwner(state) != 0) {
+        if (replacement.keepOwner(state) != 0 || (state.hasAttributes && replacement.keepAttributes() != 0)) {
             replacement.discard();
             return writeInPlace(target, head, tail);
         }
+        // Last: giving the file away or an access list may change the mode bits.
         if (const SystemError err = replacement.keepMode(state))
             return err;
     }

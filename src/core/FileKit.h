@@ -42,7 +42,7 @@ struct FileState {
     Kind kind = Kind::Missing;
     bool hasWriteBit = false;   // any write permission bit is set (Windows: not read-only)
     bool hasOtherNames = false; // more than one hard link
-    bool hasAccessList = false; // an access control list or extended attributes a new file would not get
+    bool hasAttributes = false; // extended attributes or an access list, which a new file must be given
     std::uint32_t mode = 0;     // permission bits (POSIX), file attributes (Windows)
     std::uint32_t owner = 0;    // user and group ids (POSIX)
     std::uint32_t group = 0;
@@ -84,7 +84,8 @@ struct SaveRules {
 // resolveLinks()) and described by `state`: missing or a regular file. The file is replaced
 // atomically (see FileReplacement) keeping its permission bits, owner and group. It is written
 // in place when that cannot work or would change what the file is: no temporary can be made in
-// its folder, its owner or group cannot be kept, it has other hard links or an access list.
+// its folder, its owner, group, extended attributes or access list cannot be given to the new
+// file, or the file has other hard links.
 // Once the file has been replaced, the save has succeeded.
 SystemError saveFile(const std::string& target, const FileState& state, std::string_view head,
                      std::string_view tail, const SaveRules& rules);

@@ -4,15 +4,14 @@
 #include "core/PosixIo.h"
 #include "core/ReadToEnd.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <fcntl.h>
 #include <string_view>
 #include <sys/stat.h>
-#include <sys/xattr.h>
 #include <unistd.h>
+#include <vector>
 
 namespace core::files {
 
@@ -20,22 +19,6 @@ namespace {
 
 constexpr int kMaxLinkHops = 40;
 constexpr int kOtherErrorBase = 1000;
-
-// Access lists and extended attributes that a new file would not get. Security labels are left
-// out: the system gives a new file its own.
-bool hasAttributesToKeep(const std::string& path) {
-    char names[4096];
-    const ssize_t size = ::listxattr(path.c_str(), names, sizeof names);
-    if (size < 0)
-        return errno == ERANGE; // more than fit here: surely some to keep
-    for (std::string_view rest(names, std::size_t(size)); !rest.empty();) {
-        const std::string_view name = rest.substr(0, rest.find('\0'));
-        if (!name.starts_with("security."))
-            return true;
-        rest.remove_prefix(std::min(rest.size(), name.size() + 1));
-    }
-    return false;
-}
 
 } // namespace
 
@@ -90,7 +73,9 @@ SystemError inspect(const std::string& path, FileState& state) {
         state.kind = FileState::Kind::Other;
     state.hasWriteBit = (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
     state.hasOtherNames = S_ISREG(st.st_mode) && st.st_nlink > 1;
-    state.hasAccessList = S_ISREG(st.st_mode) && hasAttributesToKeep(path);
+    std::vector<std::string> attributes;
+    state.hasAttributes =
+        S_ISREG(st.st_mode) && (posix::attributesToKeep(path, attributes) != 0 || !attributes.empty());
     state.mode = st.st_mode & 07777;
     state.owner = st.st_uid;
     state.group = st.st_gid;

@@ -26,9 +26,9 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 constexpr std::size_t kMaxChunk = std::size_t(1) << 30;
 
 // True when the file's permissions are its own alone: inheritance from the folder is switched
-// off, so a new file made there would not get them. Entries added on top of inherited ones are
-// not kept by a replacement; Wine, which gives every file entries of its own from the POSIX
-// permissions, does not switch inheritance off.
+// off, so a new file made there would not get them (FileReplacement::keepAttributes() copies
+// them). Entries added on top of inherited ones are not kept by a replacement; Wine, which gives
+// every file entries of its own from the POSIX permissions, does not switch inheritance off.
 bool hasAccessListOfItsOwn(const std::wstring& path) {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     PACL dacl = nullptr;
@@ -130,7 +130,7 @@ SystemError inspect(const std::string& path, FileState& state) {
         ::GetFileType(file.get()) == FILE_TYPE_DISK ? FileState::Kind::Regular : FileState::Kind::Other;
     state.hasWriteBit = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) == 0;
     state.hasOtherNames = info.nNumberOfLinks > 1;
-    state.hasAccessList = hasAccessListOfItsOwn(wide);
+    state.hasAttributes = hasAccessListOfItsOwn(wide);
     state.mode = data.dwFileAttributes;
     return 0;
 }

@@ -29,6 +29,9 @@ public:
     // Gives the temporary the owner and group of `like`; an error when either cannot be kept.
     SystemError keepOwner(const FileState& like);
     SystemError keepMode(const FileState& like);
+    // Copies the target's extended attributes and access list to the temporary; an error when
+    // one cannot be copied.
+    SystemError keepAttributes();
     SystemError write(std::string_view head, std::string_view tail = {});
     // Flushes the temporary to disk and closes it.
     SystemError flush();

@@ -9,8 +9,10 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace core::files {
 
@@ -134,6 +136,26 @@ SystemError FileReplacement::keepOwner(const FileState& like) {
 SystemError FileReplacement::keepMode(const FileState& like) {
     // After keepOwner(): changing the owner clears the set-id bits.
     return ::fchmod(m_platform->fd.get(), mode_t(like.mode)) == 0 ? 0 : errno;
+}
+
+SystemError FileReplacement::keepAttributes() {
+    const Platform& p = *m_platform;
+    std::vector<std::string> names;
+    if (const SystemError err = posix::attributesToKeep(p.target, names))
+        return err;
+    std::string value;
+    for (const std::string& name : names) {
+        const ssize_t size = ::getxattr(p.target.c_str(), name.c_str(), nullptr, 0);
+        if (size < 0)
+            return errno;
+        value.resize(std::size_t(size));
+        const ssize_t got = ::getxattr(p.target.c_str(), name.c_str(), value.data(), value.size());
+        if (got < 0)
+            return errno;
+        if (::fsetxattr(p.fd.get(), name.c_str(), value.data(), std::size_t(got), 0) != 0)
+            return errno;
+    }
+    return 0;
 }
 
 SystemError FileReplacement::write(std::string_view head, std::string_view tail) {

@@ -9,6 +9,8 @@
 
 #include <thread>
 #include <windows.h>
+// after windows.h
+#include <aclapi.h>
 
 namespace core::files {
 
@@ -26,8 +28,8 @@ constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM 
                                   FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 HANDLE createNew(const std::wstring& name) {
-    return ::CreateFileW(name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                         nullptr);
+    return ::CreateFileW(name.c_str(), GENERIC_WRITE | WRITE_DAC | DELETE, 0, nullptr, CREATE_NEW,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 // Removes a temporary that nobody holds open: one left by a save that never finished.
@@ -104,11 +106,26 @@ SystemError FileReplacement::create(std::uint32_t, std::chrono::milliseconds bus
     return ERROR_FILE_EXISTS;
 }
 
-// A Windows file's owner and permissions are its access list. The replacement inherits the
-// entries the folder passes down, as the file did; a file whose list is its own alone (inheritance
-// switched off) is written in place instead (FileState::hasAccessList).
+// A Windows file's owner and permissions are its access list: see keepAttributes().
 SystemError FileReplacement::keepOwner(const FileState&) {
     return 0;
+}
+
+// Called for a target whose access list is its own alone, not inherited from the folder (see
+// inspect()): the temporary gets that list, protected from inheritance as the target's is.
+SystemError FileReplacement::keepAttributes() {
+    Platform& p = *m_platform;
+    PACL dacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (const DWORD err =
+            ::GetNamedSecurityInfoW(p.wideTarget.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
+                                    nullptr, &dacl, nullptr, &descriptor))
+        return SystemError(err);
+    const DWORD err = ::SetSecurityInfo(p.file.get(), SE_FILE_OBJECT,
+                                        DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                                        nullptr, nullptr, dacl, nullptr);
+    ::LocalFree(descriptor);
+    return SystemError(err);
 }
 
 SystemError FileReplacement::keepMode(const FileState& like) {

@@ -212,7 +212,9 @@ private slots:
             settings::RegistryStore store;
             QVERIFY(store.setValue(key, "Tip", settings::REG_SZ, std::string("0", 2)));
             QVERIFY(tracedRun(exitWrite, at) >= 0);
-            const settings::RegistryTree tree = settings::RegistryFile::parse(readBytes(file));
+            const settings::RegistryFile::Contents contents = settings::RegistryFile::parse(readBytes(file));
+            QVERIFY(contents.skipped.empty());
+            const settings::RegistryTree& tree = contents.tree;
             int present = 0;
             for (const char* name : {"Time", "Font", "FontStyle", "FontColor"})
                 present += tree.value(key, name) != nullptr;
