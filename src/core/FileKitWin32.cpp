@@ -111,8 +111,9 @@ SystemError inspect(const std::string& path, FileState& state) {
         return err;
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!::GetFileAttributesExW(wide.c_str(), GetFileExInfoStandard, &data)) {
+        // A missing folder on the way is a missing file too, as on POSIX systems.
         const DWORD err = ::GetLastError();
-        return err == ERROR_FILE_NOT_FOUND ? 0 : err;
+        return isNotFound(SystemError(err)) ? 0 : err;
     }
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         state.kind = FileState::Kind::Directory;
