@@ -1,14 +1,18 @@
-// Test helper for the Windows build: holds a file open without sharing, as a program that
-// keeps its file locked would, until its standard input closes. Prints "held" once it is.
+// Test helper for the Windows build: holds a file open, as a program that keeps its file locked
+// would, until its standard input closes. Prints "held" once it is. Without sharing, nobody else
+// can open the file; with --share-read others can read it but not write, rename or delete it.
 #include <cstdio>
+#include <cwchar>
 #include <windows.h>
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 2) {
-        std::fputs("usage: hold_file FILE\n", stderr);
+    const bool shareRead = argc == 3 && std::wcscmp(argv[2], L"--share-read") == 0;
+    if (argc != 2 && !shareRead) {
+        std::fputs("usage: hold_file FILE [--share-read]\n", stderr);
         return 2;
     }
-    HANDLE file = ::CreateFileW(argv[1], GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file = ::CreateFileW(argv[1], GENERIC_READ, shareRead ? FILE_SHARE_READ : 0, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         std::fprintf(stderr, "hold_file: cannot open: error %lu\n", ::GetLastError());
         return 1;
