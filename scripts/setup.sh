@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ make cmake pkg-config qt6-base-dev libfontconfig-dev libcli11-dev nlohmann-json3-dev fonts-liberation
-    fonts-dejavu-core xvfb xauth desktop-file-utils appstream)
+    fonts-dejavu-core xvfb xauth desktop-file-utils appstream man-db)
 # For the tests: the Windows build of the season tool, its zip, and Wine to run it.
 TEST_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 zip)
 

@@ -3,6 +3,7 @@
 #include "controls/CaptionButton.h"
 #include "controls/CaptionFrame.h"
 #include "controls/CaptionIcon.h"
+#include "controls/CaptionMenu.h"
 #include "controls/CaptionStrip.h"
 #include "controls/CaptionText.h"
 #include "controls/GradientFill.h"
@@ -11,10 +12,13 @@
 #include "platform/SystemColors.h"
 #include "platform/SystemMetrics.h"
 
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QShortcut>
 #include <QWidget>
 #include <QWindow>
 
@@ -131,11 +135,19 @@ QString TGradientCaption::shownCaption() const {
 // Watches the form and its client area; every event goes on to its target,
 // and whatever fails here is reported.
 bool TGradientCaption::eventFilter(QObject* watched, QEvent* event) {
-    core::runGuarded([&] { handleEvent(watched, event); });
-    return QObject::eventFilter(watched, event);
+    bool used = false;
+    core::runGuarded([&] { used = handleEvent(watched, event); });
+    return used || QObject::eventFilter(watched, event);
 }
 
-void TGradientCaption::handleEvent(QObject* watched, QEvent* event) {
+bool TGradientCaption::handleEvent(QObject* watched, QEvent* event) {
+    // The type first: a strip being destroyed still gets a leave event, and is no
+    // strip any more by then.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+         type == QEvent::ContextMenu) &&
+        m_strip && watched == m_strip)
+        return handleStripEvent(event);
     if (watched == m_form) {
         switch (event->type()) {
         case QEvent::WindowActivate:
@@ -157,6 +169,51 @@ void TGradientCaption::handleEvent(QObject* watched, QEvent* event) {
     } else if (watched == m_clientArea && event->type() == QEvent::Resize && isAttached()) {
         relayout();
     }
+    return false;
+}
+
+// The icon opens the system menu and a double click on it closes the window;
+// a right click anywhere on the strip opens the menu where it was made.
+bool TGradientCaption::handleStripEvent(QEvent* event) {
+    // A move from the menu ends with the next click, wherever it is.
+    if (m_mover && m_mover->isFollowing())
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton || !onIcon(mouse->position().toPoint()))
+            return false;
+        if (event->type() == QEvent::MouseButtonDblClick)
+            m_form->close();
+        else
+            openSystemMenu();
+        return true;
+    }
+    case QEvent::ContextMenu:
+        m_menu->popupAt(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TGradientCaption::onIcon(const QPoint& stripPos) const {
+    const int height = m_geometry.strip.height();
+    return m_geometry.drawsIcon && QRect(0, 0, height, height).contains(stripPos);
+}
+
+TCaptionMenu* TGradientCaption::systemMenu() const {
+    return m_menu;
+}
+
+void TGradientCaption::openSystemMenu() {
+    if (!m_menu || !m_strip)
+        return;
+    const QPoint origin = m_strip->mapToGlobal(QPoint(0, 0));
+    const int height = m_strip->height();
+    const QRect icon = m_geometry.drawsIcon ? QRect(origin, QSize(height, height)) : QRect();
+    m_menu->popupFromIcon(origin + QPoint(0, height), icon);
 }
 
 void TGradientCaption::updateAttachment() {
@@ -191,6 +248,16 @@ void TGradientCaption::attach() {
             core::guarded([form] { form->showMinimized(); }));
     m_mover = new WindowMover(m_form, m_frame);
     m_mover->addHandle(m_strip);
+    // Installed after the mover's, so it sees the strip's events first.
+    m_strip->installEventFilter(this);
+
+    m_menu = new TCaptionMenu(m_form, kBorderStyle, kBorderIcons, m_frame);
+    connect(m_menu, &TCaptionMenu::moveRequested, m_mover, &WindowMover::startMove);
+    connect(m_menu, &TCaptionMenu::iconDoubleClicked, this, core::guarded([form] { form->close(); }));
+    // Alt+F4 works without a window manager too; a window manager takes it first.
+    m_frame->addAction(m_menu->closeAction());
+    auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), m_frame);
+    connect(menuKey, &QShortcut::activated, this, core::guarded([this] { openSystemMenu(); }));
 
     // Frameless first: a window that changes its frame and its size at once
     // while shown can come back reporting the old frame's offset.

@@ -14,6 +14,7 @@ class QPainter;
 class QWidget;
 class TCaptionButton;
 class TCaptionFrame;
+class TCaptionMenu;
 class TCaptionStrip;
 class WindowMover;
 
@@ -23,7 +24,9 @@ class WindowMover;
 // While attached the window is frameless: the control draws the caption strip,
 // the title-bar buttons (close, minimise, and maximise greyed) and the window's
 // border around the client area, which keeps its size; the window is sized
-// around it. Dragging the strip moves the window. Detached, the window has its
+// around it. Dragging the strip moves the window. The system menu opens from a
+// click on the icon, a right click on the strip and Alt+Space; a double click on
+// the icon closes the window, and so does Alt+F4. Detached, the window has its
 // normal frame again, the client area sits at 0,0 and the window is its size.
 class TGradientCaption : public QObject {
     Q_OBJECT
@@ -75,6 +78,10 @@ public:
     QRect stripRect() const;
     // The caption text as the current strip shows it.
     QString shownCaption() const;
+    // The title bar's system menu; null while detached.
+    TCaptionMenu* systemMenu() const;
+    // Opens the system menu below the icon, as Alt+Space does.
+    void openSystemMenu();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -83,7 +90,10 @@ protected:
     virtual void drawStrip(QPainter& painter, QSize size) const;
 
 private:
-    void handleEvent(QObject* watched, QEvent* event);
+    // True when the event was used up here.
+    bool handleEvent(QObject* watched, QEvent* event);
+    bool handleStripEvent(QEvent* event);
+    bool onIcon(const QPoint& stripPos) const;
     void updateAttachment();
     void attach();
     void detach();
@@ -128,6 +138,7 @@ private:
     QPointer<TCaptionStrip> m_strip;
     std::array<QPointer<TCaptionButton>, 3> m_buttons; // close, maximise, minimise
     QPointer<WindowMover> m_mover;
+    QPointer<TCaptionMenu> m_menu;
 
     // The form as it was before attaching.
     Qt::WindowFlags m_savedFlags;

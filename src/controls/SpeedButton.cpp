@@ -24,7 +24,6 @@ struct Colors {
     QColor highlight = platform::systemColor(SystemColor::BtnHighlight);
     QColor shadow = platform::systemColor(SystemColor::BtnShadow);
     QColor frame = platform::systemColor(SystemColor::WindowFrame);
-    QColor text = platform::systemColor(SystemColor::BtnText);
 };
 
 // 8 x 8: highlight where x and y have the same parity, button face elsewhere.
@@ -111,6 +110,11 @@ void TSpeedButton::setCaption(const QString& caption) {
         QAccessibleEvent ev(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&ev);
     }
+}
+
+void TSpeedButton::setFontColor(core::TColor color) {
+    m_fontColor = color;
+    update();
 }
 
 void TSpeedButton::setGlyph(const QPixmap& glyph) {
@@ -388,7 +392,7 @@ void TSpeedButton::paintContent(QPainter& p, const QRect& content) const {
         p.drawText(textRect.translated(1, 1), flags, text);
         p.setPen(c.shadow);
     } else {
-        p.setPen(c.text);
+        p.setPen(platform::resolveColor(m_fontColor));
     }
     p.drawText(textRect, flags, text);
 }

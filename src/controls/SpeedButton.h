@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Colors.h"
+
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -22,6 +24,10 @@ public:
 
     void setCaption(const QString& caption);
     QString caption() const { return m_caption; }
+    // The caption's colour while enabled: the font's colour, not the desktop's
+    // button text, so a dark theme cannot turn it grey on grey.
+    void setFontColor(core::TColor color);
+    core::TColor fontColor() const { return m_fontColor; }
 
     // Assigning a glyph applies the automatic image count (see impliedNumGlyphs).
     void setGlyph(const QPixmap& glyph);
@@ -92,6 +98,7 @@ private:
 
     QString m_caption;
     QString m_hint;
+    core::TColor m_fontColor = core::systemColorValue(core::SystemColor::WindowText);
     QPixmap m_glyph;
     int m_numGlyphs = 1;
     int m_groupIndex = 0;

@@ -34,11 +34,10 @@ QString TSpeedButtonAccessible::text(QAccessible::Text t) const {
         const QString caption = button()->caption();
         return caption.isEmpty() ? hintShortPart(button()->hint()) : caption;
     }
-    case QAccessible::Description: {
-        const QString hint = button()->hint();
-        const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-        return bar < 0 ? QString() : hint.mid(bar + 1);
-    }
+    // The tooltip, as for every other control; a button without a caption
+    // (the command bar's) is also named by it.
+    case QAccessible::Description:
+        return button()->toolTip();
     default:
         return QAccessibleWidget::text(t);
     }

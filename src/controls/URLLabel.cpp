@@ -5,7 +5,9 @@
 
 #include <QDesktopServices>
 #include <QEnterEvent>
+#include <QFontMetrics>
 #include <QMouseEvent>
+#include <QRegion>
 #include <QUrl>
 
 namespace {
@@ -33,12 +35,30 @@ TURLLabel::TURLLabel(QWidget* parent)
     setFontColor(m_colorNormal);
     // Pointer moves without a button held reach OnMouseMove too.
     setMouseTracking(true);
+    updateHitArea();
 }
 
 TURLLabel::~TURLLabel() = default;
 
 void TURLLabel::setCaption(const QString& caption) {
     setText(caption);
+    updateHitArea();
+}
+
+QRect TURLLabel::textArea() const {
+    return QRect(QPoint(0, 0), fontMetrics().size(Qt::TextSingleLine, text()));
+}
+
+void TURLLabel::updateHitArea() {
+    // An empty mask would mean no mask at all: without text, a pixel off the label.
+    const QRect area = textArea();
+    setMask(area.isEmpty() ? QRegion(-1, -1, 1, 1) : QRegion(area));
+}
+
+void TURLLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        updateHitArea();
 }
 
 void TURLLabel::setURL(const QString& url) {
@@ -89,8 +109,9 @@ void TURLLabel::mouseMoveEvent(QMouseEvent* event) {
 void TURLLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     const QPointF pos = event->position();
-    // Inclusive bounds: a release at x == width or y == height is still inside.
-    const bool outside = pos.x() < 0 || pos.y() < 0 || pos.y() > height() || pos.x() > width();
+    // Inclusive bounds: a release at x == width or y == height of the text is still inside.
+    const QRect area = textArea();
+    const bool outside = pos.x() < 0 || pos.y() < 0 || pos.y() > area.height() || pos.x() > area.width();
     if (outside) {
         setFontColor(m_colorNormal);
     } else {

@@ -39,6 +39,10 @@ public:
 
     bool isPressed() const { return m_pressed; }
 
+    // Where the label reacts to the mouse: its caption's extent from the
+    // top-left corner, not the blank rest of a label larger than its text.
+    QRect textArea() const;
+
     // Hands the target to the desktop (QDesktopServices::openUrl); the outcome is not examined.
     void openTarget() const;
 
@@ -47,6 +51,7 @@ signals:
     void OnMouseMove(QObject* Sender, int X, int Y);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -54,6 +59,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Pointer events outside the text go to what lies beneath the label.
+    void updateHitArea();
+
     QString m_url = QString::fromLatin1(kDefaultURL);
     core::TColor m_colorNormal = core::rgb(0, 0, 255);
     core::TColor m_colorMoveOver = core::rgb(0, 0, 255);

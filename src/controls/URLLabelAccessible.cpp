@@ -27,8 +27,9 @@ QString TURLLabelAccessible::text(QAccessible::Text t) const {
     switch (t) {
     case QAccessible::Name:
         return label()->caption();
+    // The tooltip, as for every control that has one; else where the link goes.
     case QAccessible::Description:
-        return label()->target();
+        return label()->toolTip().isEmpty() ? label()->target() : label()->toolTip();
     default:
         return QAccessibleWidget::text(t);
     }

@@ -1,6 +1,8 @@
 #include "controls/WindowMover.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -11,9 +13,30 @@ WindowMover::WindowMover(QWidget* window, QObject* parent)
 
 void WindowMover::addHandle(QWidget* handle) {
     handle->installEventFilter(this);
+    if (!m_grabber)
+        m_grabber = handle;
+}
+
+void WindowMover::startMove() {
+    if (!m_window || !m_grabber || m_phase != Phase::Idle)
+        return;
+    QWindow* handle = m_window->windowHandle();
+    if (handle && handle->startSystemMove())
+        return;
+    m_phase = Phase::Following;
+    m_pressGlobal = QCursor::pos();
+    m_windowAtPress = m_window->pos();
+    m_windowBeforeMove = m_windowAtPress;
+    // Moves without a button held reach only a widget that tracks the mouse.
+    m_trackedBefore = m_grabber->hasMouseTracking();
+    m_grabber->setMouseTracking(true);
+    m_grabber->grabMouse(Qt::SizeAllCursor);
+    m_grabber->grabKeyboard();
 }
 
 bool WindowMover::eventFilter(QObject* watched, QEvent* event) {
+    if (m_phase == Phase::Following)
+        return handleFollowing(event) || QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         return handlePress(static_cast<QMouseEvent*>(event));
@@ -60,4 +83,66 @@ bool WindowMover::handleMove(const QMouseEvent* event) {
     if (m_phase == Phase::ManualMove)
         m_window->move(m_windowAtPress + offset);
     return true;
+}
+
+// While following, the grabbing handle gets every pointer and key event.
+bool WindowMover::handleFollowing(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        if (m_window)
+            m_window->move(m_windowAtPress + static_cast<QMouseEvent*>(event)->globalPosition().toPoint() -
+                           m_pressGlobal);
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        endFollowing();
+        return true;
+    case QEvent::KeyPress:
+        return handleFollowingKey(static_cast<QKeyEvent*>(event));
+    default:
+        return false;
+    }
+}
+
+bool WindowMover::handleFollowingKey(const QKeyEvent* event) {
+    if (!m_window)
+        return false;
+    QPoint step;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        step = {-kKeyStep, 0};
+        break;
+    case Qt::Key_Right:
+        step = {kKeyStep, 0};
+        break;
+    case Qt::Key_Up:
+        step = {0, -kKeyStep};
+        break;
+    case Qt::Key_Down:
+        step = {0, kKeyStep};
+        break;
+    case Qt::Key_Escape:
+        m_window->move(m_windowBeforeMove);
+        endFollowing();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        endFollowing();
+        return true;
+    default:
+        return true;
+    }
+    // The keys move the window and the place the pointer moves it from alike.
+    m_window->move(m_window->pos() + step);
+    m_windowAtPress += step;
+    return true;
+}
+
+void WindowMover::endFollowing() {
+    m_phase = Phase::Idle;
+    if (m_grabber) {
+        m_grabber->releaseMouse();
+        m_grabber->releaseKeyboard();
+        m_grabber->setMouseTracking(m_trackedBefore);
+    }
 }

@@ -94,13 +94,13 @@ private:
             kinds += n != 0;
         if (kinds < 2)
             return;
-        std::string what = "mixed line ends:";
+        m_out << m_file << ": mixed line ends:";
         for (std::size_t k = 0; k < 3; ++k) {
             if (m_ends[k] != 0)
-                what += " " + std::to_string(m_ends[k]) + " " + kNames[k] + " (first on line " +
-                        std::to_string(m_firstEnd[k] + 1) + ")";
+                m_out << " " << m_ends[k] << " " << kNames[k] << " (first on line " << m_firstEnd[k] + 1
+                      << ")";
         }
-        m_out << m_file << ": " << what << "; a save makes them all CR LF\n";
+        m_out << "; a save makes them all CR LF\n";
         ++m_findings;
     }
 

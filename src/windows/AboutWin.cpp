@@ -147,6 +147,7 @@ void TForm2::buildControls() {
     SpeedButton1->setGeometry(112, 184, 85, 33);
     SpeedButton1->setCaption("OK");
     SpeedButton1->setFont(text);
+    SpeedButton1->setFontColor(core::clBlack);
     connect(SpeedButton1, &TSpeedButton::OnClick, this,
             core::guarded([this](QObject* sender) { SpeedButton1Click(sender); }));
 }

@@ -146,7 +146,7 @@ void TForm1::createControls() {
     SpeedButton1->setGeometry(215, 228, 188, 32);
     SpeedButton1->setCaption(QStringLiteral("Apply Changes"));
     SpeedButton1->setFont(arial);
-    setColors(SpeedButton1, black);
+    SpeedButton1->setFontColor(core::clBlack);
     SpeedButton1->setHint(QStringLiteral("Apply Changes Before Saving"));
     SpeedButton1->setShowHint(true);
     connect(SpeedButton1, &TSpeedButton::OnClick, this,

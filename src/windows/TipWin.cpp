@@ -56,10 +56,14 @@ QStringList TForm3::tips() {
     };
 }
 
+// A window of the main window's (transient for it): it stays above the program's
+// own windows, not above every window of the desktop, and goes with the main
+// window when that is minimised. The dialog type is what makes the toolkit mark
+// it transient for an X window manager too.
 TForm3::TForm3(QWidget* mainWindow, TipGenerator& generator)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                           Qt::WindowStaysOnTopHint)
+    : QWidget(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint)
     , m_mainWindow(mainWindow)
     , m_generator(generator) {
     setObjectName("Form3");
@@ -125,6 +129,7 @@ void TForm3::buildControls() {
     SpeedButton2->setGeometry(264, 88, 85, 33);
     SpeedButton2->setCaption("Next Tip");
     SpeedButton2->setFont(pixelFont("Arial", 11));
+    SpeedButton2->setFontColor(core::clBlack);
     SpeedButton2->setHint("Show Another Tip|");
     connect(SpeedButton2, &TSpeedButton::OnClick, this,
             core::guarded([this](QObject* sender) { SpeedButton2Click(sender); }));
@@ -134,6 +139,7 @@ void TForm3::buildControls() {
     SpeedButton1->setGeometry(264, 136, 85, 33);
     SpeedButton1->setCaption("OK");
     SpeedButton1->setFont(pixelFont("Arial", 11));
+    SpeedButton1->setFontColor(core::clBlack);
     connect(SpeedButton1, &TSpeedButton::OnClick, this,
             core::guarded([this](QObject* sender) { SpeedButton1Click(sender); }));
 

@@ -29,6 +29,7 @@ public:
     static constexpr const char* kSection = "Options";
     static constexpr const char* kFlagName = "Tip";
 
+    // A child window of `mainWindow`, which must outlive it.
     TForm3(QWidget* mainWindow, TipGenerator& generator);
     // Runs FormDestroy when it has not run yet.
     ~TForm3() override;

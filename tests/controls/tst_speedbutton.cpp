@@ -510,6 +510,34 @@ private slots:
         QVERIFY(sawHighlightBelowRight);
     }
 
+    // The caption is drawn in the button's font colour whatever the desktop's
+    // palette says button text looks like.
+    void captionInFontColourNotPalette() {
+        QPalette dark = QApplication::palette();
+        dark.setColor(QPalette::ButtonText, QColor(200, 200, 200));
+        dark.setColor(QPalette::WindowText, QColor(200, 200, 200));
+        QApplication::setPalette(dark);
+        TSpeedButton b;
+        b.resize(188, 32);
+        QFont f;
+        f.setPixelSize(20);
+        f.setBold(true);
+        f.setStyleStrategy(QFont::NoAntialias);
+        b.setFont(f);
+        b.setCaption("IIIIIIII");
+        b.setFontColor(core::clRed);
+        const QImage shot = b.grab().toImage();
+        QApplication::setPalette(QPalette());
+        int red = 0;
+        for (int y = 3; y < 29; ++y) {
+            for (int x = 3; x < 185; ++x) {
+                QVERIFY(shot.pixel(x, y) != QColor(200, 200, 200).rgb());
+                red += shot.pixel(x, y) == qRgb(255, 0, 0);
+            }
+        }
+        QVERIFY(red > 20);
+    }
+
     void displayedCaptionShortens() {
         TSpeedButton b;
         b.resize(188, 32);
@@ -528,8 +556,11 @@ private slots:
         QVERIFY(iface);
         QCOMPARE(iface->role(), QAccessible::PushButton);
         QCOMPARE(iface->text(QAccessible::Name), QString("Save"));
+        QCOMPARE(iface->text(QAccessible::Description), QString("Save"));
         b.setCaption("Apply Changes");
+        b.setHint("Apply Changes Before Saving");
         QCOMPARE(iface->text(QAccessible::Name), QString("Apply Changes"));
+        QCOMPARE(iface->text(QAccessible::Description), QString("Apply Changes Before Saving"));
         b.setGroupIndex(2);
         b.setAllowAllUp(true);
         QCOMPARE(iface->role(), QAccessible::CheckBox);

@@ -16,7 +16,11 @@ namespace {
 constexpr TColor kNormal = core::rgb(0, 128, 0);
 constexpr TColor kMoveOver = core::rgb(0, 0, 255);
 constexpr TColor kClick = core::rgb(255, 0, 0);
-constexpr QSize kSize(60, 20);
+
+// The default caption's extent, where the label reacts; the labels here are larger.
+QSize textSize() {
+    return TURLLabel().textArea().size();
+}
 
 void sendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button) {
     const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
@@ -30,6 +34,9 @@ void press(QWidget* w, QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
 void release(QWidget* w, QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
     sendMouse(w, QEvent::MouseButtonRelease, pos, button);
 }
+QPoint toPoint(QSize s) {
+    return {s.width(), s.height()};
+}
 void enter(QWidget* w) {
     QEnterEvent ev(QPointF(1, 1), QPointF(1, 1), w->mapToGlobal(QPointF(1, 1)));
     QApplication::sendEvent(w, &ev);
@@ -42,7 +49,7 @@ void leave(QWidget* w) {
 // A label with three distinct colours, so each state can be told apart.
 std::unique_ptr<TURLLabel> makeLabel() {
     auto label = std::make_unique<TURLLabel>();
-    label->resize(kSize);
+    label->resize(textSize() + QSize(40, 10));
     label->setColorNormal(kNormal);
     label->setColorMoveOver(kMoveOver);
     label->setColorClick(kClick);
@@ -84,7 +91,7 @@ private slots:
         QTest::addColumn<bool>("opens");
         QTest::addColumn<TColor>("colourAfter");
 
-        const int w = kSize.width(), h = kSize.height();
+        const int w = textSize().width(), h = textSize().height();
         QTest::newRow("left click in the middle")
             << true << Qt::LeftButton << QPoint(w / 2, h / 2) << true << kMoveOver;
         QTest::newRow("release at x = width is inside")
@@ -160,7 +167,7 @@ private slots:
     void releaseClearsThePress() {
         auto label = makeLabel();
         press(label.get(), QPoint(2, 2));
-        release(label.get(), QPoint(kSize.width() + 5, 2));
+        release(label.get(), QPoint(textSize().width() + 5, 2));
         release(label.get(), QPoint(2, 2));
         QVERIFY(m_urls->opened.isEmpty());
     }
@@ -171,7 +178,8 @@ private slots:
         QTest::addColumn<QPoint>("releaseInParent");
         QTest::addColumn<bool>("opens");
         QTest::newRow("far outside") << QPoint(150, 80) << false;
-        QTest::newRow("one pixel past the bottom-right corner") << QPoint(10 + 60, 10 + 20) << true;
+        QTest::newRow("one pixel past the text's bottom-right corner")
+            << QPoint(10, 10) + toPoint(textSize()) << true;
     }
     void releaseAfterDraggingOff() {
         QFETCH(QPoint, releaseInParent);
@@ -179,7 +187,7 @@ private slots:
         QWidget parent;
         parent.resize(200, 100);
         auto* label = new TURLLabel(&parent);
-        label->setGeometry(QRect(QPoint(10, 10), kSize));
+        label->setGeometry(QRect(QPoint(10, 10), textSize() + QSize(40, 10)));
         label->setColorNormal(kNormal);
         parent.show();
         QVERIFY(QTest::qWaitForWindowExposed(&parent));
@@ -192,6 +200,30 @@ private slots:
         QCOMPARE(m_urls->opened.size(), opens ? 1 : 0);
         if (!opens)
             QCOMPARE(label->fontColor(), kNormal);
+    }
+
+    // Only the text takes the pointer: the blank rest of the label belongs to
+    // what lies beneath it, for clicks, hovering and the tooltip alike.
+    void reactsOverItsTextOnly() {
+        QWidget parent;
+        parent.resize(300, 100);
+        auto* label = new TURLLabel(&parent);
+        label->setGeometry(10, 10, 155, 15);
+        label->setCaption("ab@example.com");
+        label->setToolTip("E-Mail Me");
+        const QRect text = label->textArea();
+        QVERIFY(text.width() < 140);
+        QCOMPARE(parent.childAt(QPoint(12, 12)), label);
+        QCOMPARE(parent.childAt(QPoint(10 + text.width() + 2, 12)), nullptr);
+        parent.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&parent));
+        QTest::mouseClick(parent.windowHandle(), Qt::LeftButton, {}, QPoint(10 + text.width() + 5, 15));
+        QVERIFY(m_urls->opened.isEmpty());
+        QTest::mouseClick(parent.windowHandle(), Qt::LeftButton, {}, QPoint(12, 15));
+        QCOMPARE(m_urls->opened.size(), 1);
+        // A longer caption takes the room it needs.
+        label->setCaption("a-much-longer-address@example.com");
+        QCOMPARE(parent.childAt(QPoint(10 + text.width() + 2, 12)), label);
     }
 
     void accessibleAsLink() {
@@ -211,6 +243,8 @@ private slots:
 
         label->setURL(QString());
         QCOMPARE(iface->text(QAccessible::Description), "Our site");
+        label->setToolTip("Visit Us");
+        QCOMPARE(iface->text(QAccessible::Description), "Visit Us");
     }
 };
 

@@ -3,6 +3,7 @@
 #include "support/UrlRecorder.h"
 #include "windows/AboutWin.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEnterEvent>
 #include <QLabel>
@@ -166,6 +167,8 @@ private slots:
                 QCOMPARE(tip, "Visit the Kestrow3 WebSite");
             else
                 QVERIFY2(tip.isEmpty(), qPrintable(w->objectName()));
+            if (!tip.isEmpty())
+                QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description), tip);
         }
     }
 

@@ -11,6 +11,7 @@
 #include "windows/TipGenerator.h"
 #include "windows/TipWin.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QScreen>
@@ -278,11 +279,18 @@ private slots:
     void onlyTheBarThePickersAndApplyChangesHaveTooltips() {
         MainWindowDriver d;
         QStringList withTips;
-        for (QWidget* w : d.form->clientArea()->findChildren<QWidget*>())
-            if (!w->toolTip().isEmpty())
-                withTips << w->objectName() + "=" + w->toolTip();
-        for (TSpeedItem* item : d.form->findChildren<TSpeedItem*>())
+        for (QWidget* w : d.form->clientArea()->findChildren<QWidget*>()) {
+            if (w->toolTip().isEmpty())
+                continue;
+            withTips << w->objectName() + "=" + w->toolTip();
+            // Assistive technology reads the tooltip as the control's description.
+            QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description), w->toolTip());
+        }
+        for (TSpeedItem* item : d.form->findChildren<TSpeedItem*>()) {
             withTips.removeOne(item->button()->objectName() + "=" + item->caption());
+            QCOMPARE(QAccessible::queryAccessibleInterface(item->button())->text(QAccessible::Name),
+                     item->caption());
+        }
         withTips.sort();
         QCOMPARE(withTips,
                  QStringList({"ColorComboBox1=Change Screen Font Color", "FontComboBox1=Change Screen Fonts",
@@ -398,6 +406,9 @@ private slots:
         QVERIFY(tip.isHidden());
         d.click("SpeedItem3");
         QVERIFY(tip.isVisible());
+        // Above the program's own windows only: transient for the main window.
+        QVERIFY(tip.windowHandle()->transientParent());
+        QCOMPARE(tip.windowHandle()->transientParent(), d.form->windowHandle());
         d.form->setSecondaryWindows(nullptr, nullptr);
         QVERIFY(d.presenter.boxes.isEmpty());
     }

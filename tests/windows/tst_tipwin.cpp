@@ -8,6 +8,7 @@
 #include "windows/TipWin.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFile>
 #include <QFrame>
@@ -265,7 +266,9 @@ private slots:
         QCOMPARE(form->minimumSize(), form->maximumSize());
         QCOMPARE(form->windowTitle(), "Tip Of The Day");
         const Qt::WindowFlags flags = form->windowFlags();
-        QVERIFY(flags & Qt::WindowStaysOnTopHint);
+        // Above the main window as its transient window, not above the whole desktop.
+        QVERIFY(form->isWindow());
+        QVERIFY(!(flags & Qt::WindowStaysOnTopHint));
         QVERIFY(flags & Qt::WindowMinimizeButtonHint);
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
         QVERIFY(flags & Qt::WindowCloseButtonHint);
@@ -337,6 +340,8 @@ private slots:
             else if (name == "Tips")
                 QCOMPARE(qobject_cast<QPlainTextEdit*>(w)->toPlainText(), text);
         }
+        if (!tooltip.isEmpty())
+            QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description), tooltip);
     }
 
     void cardAndTipMemo() {
