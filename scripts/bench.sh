@@ -7,8 +7,8 @@ cd "$(dirname "$0")/.."
 
 folder=${1:-/tmp}
 # name of the executable in build/bench -> arguments
-benches=(bench_document bench_bigfiles bench_fonts bench_mainwin)
-declare -A args=([bench_document]="$folder" [bench_bigfiles]="$folder" [bench_fonts]="" [bench_mainwin]="")
+benches=(bench_document bench_bigfiles bench_places bench_fonts bench_mainwin)
+declare -A args=([bench_document]="$folder" [bench_bigfiles]="$folder" [bench_places]="$folder" [bench_fonts]="" [bench_mainwin]="")
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 targets=()

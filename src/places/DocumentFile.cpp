@@ -5,6 +5,8 @@
 #include "document/FileWriter.h"
 #include "places/ToolError.h"
 
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <iterator>
 
@@ -83,7 +85,8 @@ void writeBytes(const std::string& path, const std::string& bytes, std::ostream&
         standardOutput << bytes;
         return;
     }
-    // Replaced as a document is: a failure leaves the old file.
+    // A temporary beside the target, renamed over it: a failure leaves the old table. Not
+    // flushed to disk, as a shell's redirection is not: that would cost more than the export.
     std::string target;
     files::FileState state;
     files::SystemError error = files::resolveLinks(path, target);
@@ -92,10 +95,20 @@ void writeBytes(const std::string& path, const std::string& bytes, std::ostream&
     if (error == 0 && state.kind != files::FileState::Kind::Missing &&
         state.kind != files::FileState::Kind::Regular)
         error = files::kNotAFile;
-    if (error == 0)
-        error = files::saveFile(target, state, bytes, {}, files::SaveRules{});
     if (error != 0)
-        throw ToolError(path, "cannot be written: " + problemWith(target.empty() ? path : target, error));
+        throw ToolError(path, "cannot be written: " + problemWith(path, error));
+    const std::filesystem::path temporary = std::filesystem::path(files::parentDirectory(target)) /
+                                            ("." + files::fileName(target) + ".vantorel-places");
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    out.close();
+    std::error_code renameError;
+    if (out)
+        std::filesystem::rename(temporary, target, renameError);
+    if (!out || renameError) {
+        std::filesystem::remove(temporary, renameError);
+        throw ToolError(path, "cannot be written");
+    }
 }
 
 } // namespace places
