@@ -2,6 +2,7 @@
 
 #include "core/Exception.h"
 #include "core/FileKit.h"
+#include "core/Utf8Path.h"
 #include "document/FileWriter.h"
 #include "places/ToolError.h"
 
@@ -97,14 +98,14 @@ void writeBytes(const std::string& path, const std::string& bytes, std::ostream&
         error = files::kNotAFile;
     if (error != 0)
         throw ToolError(path, "cannot be written: " + problemWith(path, error));
-    const std::filesystem::path temporary = std::filesystem::path(files::parentDirectory(target)) /
-                                            ("." + files::fileName(target) + ".vantorel-places");
+    const std::filesystem::path temporary =
+        core::utf8Path(files::parentDirectory(target) + "/." + files::fileName(target) + ".vantorel-places");
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     out << bytes;
     out.close();
     std::error_code renameError;
     if (out)
-        std::filesystem::rename(temporary, target, renameError);
+        std::filesystem::rename(temporary, core::utf8Path(target), renameError);
     if (!out || renameError) {
         std::filesystem::remove(temporary, renameError);
         throw ToolError(path, "cannot be written");
