@@ -92,8 +92,10 @@ void writeBytes(const std::string& path, const std::string& bytes, std::ostream&
         error = files::kNotAFile;
     if (error != 0)
         throw ToolError(path, "cannot be written: " + problemWith(path, error));
-    const std::filesystem::path temporary = std::filesystem::path(files::parentDirectory(target)) /
-                                            ("." + files::fileName(target) + ".vantorel-places");
+    std::string temporaryName = ".";
+    temporaryName.append(files::fileName(target)).append(".vantorel-places");
+    const std::filesystem::path temporary =
+        std::filesystem::path(files::parentDirectory(target)) / temporaryName;
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     out << bytes;
     out.close();
