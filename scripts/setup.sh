@@ -3,13 +3,16 @@
 #   scripts/setup.sh run    build and start the editor
 #   scripts/setup.sh test   build and run the whole test suite, then build it again with
 #                           AddressSanitizer and UndefinedBehaviorSanitizer (build-asan) and run
-#                           it there too; any sanitizer report fails the run
+#                           it there too; any sanitizer report fails the run. The suite also runs
+#                           the Windows build of vantorel-places (build-windows) under Wine.
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ make cmake pkg-config qt6-base-dev libfontconfig-dev libcli11-dev nlohmann-json3-dev fonts-liberation
     fonts-dejavu-core xvfb xauth desktop-file-utils appstream man-db)
+# For the tests: the Windows build of the season tool, its zip, and Wine to run it.
+TEST_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 zip)
 
 install_missing_packages() {
     local missing=()
@@ -25,7 +28,7 @@ install_missing_packages() {
 }
 
 build() {
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build build --parallel "$(nproc)"
 }
 
@@ -42,13 +45,16 @@ build_sanitized() {
 }
 
 mode=${1:-run}
+[ "$mode" = test ] && PACKAGES+=("${TEST_PACKAGES[@]}")
 install_missing_packages
-build
 case "$mode" in
 run)
+    build
     exec build/src/app/vantorel
     ;;
 test)
+    bash scripts/build-windows.sh build-windows
+    build -DVANTOREL_WINDOWS_BUILD="$PWD/build-windows"
     run_tests build
     build_sanitized
     run_tests build-asan

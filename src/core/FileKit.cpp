@@ -3,6 +3,7 @@
 #include "core/FileKit.h"
 
 #include "core/FileReplacement.h"
+#include "core/ReadToEnd.h"
 
 namespace core::files {
 
@@ -37,6 +38,33 @@ std::string parentDirectory(std::string_view path) {
 std::string fileName(std::string_view path) {
     const std::size_t slash = lastSeparator(path);
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+SystemError readToEnd(const ReadSome& read, std::string& data, std::size_t limit) {
+    std::size_t filled = 0;
+    for (;;) {
+        std::size_t got = 0;
+        if (filled < data.size()) {
+            if (const SystemError err = read(data.data() + filled, data.size() - filled, got))
+                return err;
+            if (got == 0) {
+                data.resize(filled); // the file shrank
+                return 0;
+            }
+            filled += got;
+            continue;
+        }
+        // As long as the file was: it may have grown since.
+        char probe[4096];
+        if (const SystemError err = read(probe, sizeof probe, got))
+            return err;
+        if (got == 0)
+            return 0;
+        if (filled + got > limit)
+            return kTooLarge;
+        data.append(probe, got);
+        filled += got;
+    }
 }
 
 SystemError saveFile(const std::string& target, const FileState& state, std::string_view head,

@@ -2,6 +2,7 @@
 
 #include "core/Exception.h"
 #include "core/FileKit.h"
+#include "core/Utf8Path.h"
 #include "document/FileWriter.h"
 #include "places/ToolError.h"
 
@@ -26,9 +27,10 @@ std::string problemWith(const std::string& path, files::SystemError error) {
         if (state.kind == files::FileState::Kind::Other)
             return "is not a regular file";
     }
-    if (files::isAccessDenied(error))
+    if (error == 0 || files::isAccessDenied(error))
         return "permission denied";
-    return core::EInOutError::messageFor(files::ioCodeFor(error));
+    // On Windows: another program holding the file, a device name.
+    return core::EInOutError(files::ioCodeFor(error), files::causeOf(error)).message();
 }
 
 // Only a regular file is a document or a table: the load opens a FIFO or device too.
@@ -48,7 +50,11 @@ document::ConfigBuffer loadDocument(const std::string& path) {
     try {
         buffer.load(path);
     } catch (const core::EFOpenError&) {
-        throw ToolError(path, "cannot be opened: permission denied");
+        // The load tells only that the file did not open; opening it once more (reading
+        // nothing) tells why.
+        std::string nothing;
+        throw ToolError(path,
+                        "cannot be opened: " + problemWith(path, files::readWholeFile(path, nothing, 0)));
     } catch (const core::Exception& e) {
         throw ToolError(path, e.message());
     }
@@ -92,16 +98,16 @@ void writeBytes(const std::string& path, const std::string& bytes, std::ostream&
         error = files::kNotAFile;
     if (error != 0)
         throw ToolError(path, "cannot be written: " + problemWith(path, error));
-    std::string temporaryName = ".";
-    temporaryName.append(files::fileName(target)).append(".vantorel-places");
-    const std::filesystem::path temporary =
-        std::filesystem::path(files::parentDirectory(target)) / temporaryName;
+    // Built by appending: GCC 12 at -O3 takes a chain of + here for an overlapping copy.
+    std::string temporaryName = files::parentDirectory(target);
+    temporaryName.append("/.").append(files::fileName(target)).append(".vantorel-places");
+    const std::filesystem::path temporary = core::utf8Path(temporaryName);
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     out << bytes;
     out.close();
     std::error_code renameError;
     if (out)
-        std::filesystem::rename(temporary, target, renameError);
+        std::filesystem::rename(temporary, core::utf8Path(target), renameError);
     if (!out || renameError) {
         std::filesystem::remove(temporary, renameError);
         throw ToolError(path, "cannot be written");
