@@ -126,6 +126,12 @@ private slots:
         QTest::newRow("export csv then import: same bytes")
             << L{{"export", "@euro.cfg", "-o", "@table.csv"}, {"import", "@euro.cfg", "@table.csv"}}
             << QByteArray() << 0 << QByteArray("0 of 212 places changed\n") << Edits{};
+        QTest::newRow("a place line past the editor's 4096 characters stays whole")
+            << L{{"set", "@euro.cfg", "Bosnia-Herzegovina", "intertoto", "1", QString(5000, 'w')},
+                 {"export", "@euro.cfg", "-o", "@table.csv"},
+                 {"import", "@euro.cfg", "@table.csv"}}
+            << QByteArray() << 0 << QByteArray("0 of 212 places changed\n")
+            << Edits{{307, QByteArray(5000, 'w')}};
         QTest::newRow("export json, edit by set, import the old json back")
             << L{{"export", "@euro.cfg", "--output", "@t.json"},
                  {"set", "@euro.cfg", "England", "intertoto", "1", "changed"},
