@@ -89,9 +89,9 @@ SystemError saveFile(const std::string& target, const FileState& state, std::str
     }
     if (const SystemError err = replacement.write(head, tail))
         return err;
-    if (const SystemError err = replacement.flush())
+    if (const SystemError err = replacement.flush(rules.durable))
         return err;
-    if (const SystemError err = replacement.replaceTarget()) {
+    if (const SystemError err = replacement.replaceTarget(rules.durable)) {
         // The folder lets files be made but not this one replaced (a sticky folder).
         if (!exists || !isAccessDenied(err))
             return err;

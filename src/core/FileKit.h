@@ -78,6 +78,9 @@ SystemError writeInPlace(const std::string& path, std::string_view head, std::st
 struct SaveRules {
     std::uint32_t newFileMode = 0666; // for a file that does not exist yet, before the umask
     std::chrono::milliseconds busyWait{500};
+    // Flushed to disk before the rename, and the rename made durable. Off for a file that is
+    // easily made again (an exported table), as a shell's redirection does not flush either.
+    bool durable = true;
 };
 
 // Saves head and tail as the whole content of `target`, which must be resolved (see

@@ -142,16 +142,16 @@ SystemError FileReplacement::write(std::string_view head, std::string_view tail)
     return win32::writeAll(m_platform->file.get(), head, tail);
 }
 
-SystemError FileReplacement::flush() {
-    if (!::FlushFileBuffers(m_platform->file.get()))
+SystemError FileReplacement::flush(bool toDisk) {
+    if (toDisk && !::FlushFileBuffers(m_platform->file.get()))
         return ::GetLastError();
     return m_platform->file.close();
 }
 
-SystemError FileReplacement::replaceTarget() {
+SystemError FileReplacement::replaceTarget(bool durable) {
     Platform& p = *m_platform;
     if (!::MoveFileExW(p.temporary.c_str(), p.wideTarget.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+                       MOVEFILE_REPLACE_EXISTING | (durable ? MOVEFILE_WRITE_THROUGH : 0)))
         return ::GetLastError();
     p.renamed = true;
     return 0;

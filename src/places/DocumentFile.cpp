@@ -2,12 +2,9 @@
 
 #include "core/Exception.h"
 #include "core/FileKit.h"
-#include "core/Utf8Path.h"
 #include "document/FileWriter.h"
 #include "places/ToolError.h"
 
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <iterator>
 
@@ -88,6 +85,7 @@ void writeBytes(const std::string& path, const std::string& bytes, std::ostream&
     }
     // A temporary beside the target, renamed over it: a failure leaves the old table. Not
     // flushed to disk, as a shell's redirection is not: that would cost more than the export.
+    // Through the file kit, which takes any name and path length on Windows too.
     std::string target;
     files::FileState state;
     files::SystemError error = files::resolveLinks(path, target);
@@ -96,22 +94,10 @@ void writeBytes(const std::string& path, const std::string& bytes, std::ostream&
     if (error == 0 && state.kind != files::FileState::Kind::Missing &&
         state.kind != files::FileState::Kind::Regular)
         error = files::kNotAFile;
+    if (error == 0)
+        error = files::saveFile(target, state, bytes, {}, files::SaveRules{.durable = false});
     if (error != 0)
         throw ToolError(path, "cannot be written: " + problemWith(path, error));
-    // Built by appending: GCC 12 at -O3 takes a chain of + here for an overlapping copy.
-    std::string temporaryName = files::parentDirectory(target);
-    temporaryName.append("/.").append(files::fileName(target)).append(".vantorel-places");
-    const std::filesystem::path temporary = core::utf8Path(temporaryName);
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    out.close();
-    std::error_code renameError;
-    if (out)
-        std::filesystem::rename(temporary, core::utf8Path(target), renameError);
-    if (!out || renameError) {
-        std::filesystem::remove(temporary, renameError);
-        throw ToolError(path, "cannot be written");
-    }
 }
 
 } // namespace places
