@@ -3,6 +3,7 @@
 #include "core/Exception.h"
 #include "platform/FontChangeWatcher.h"
 #include "platform/FontEnumeration.h"
+#include "platform/XpmPixmap.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
@@ -56,9 +57,7 @@ bool passes(const platform::FontFamily& family, int type, TFontListOptions optio
 } // namespace
 
 QPixmap TFontComboBox::loadResource(const QString& name) {
-    // The resource names have no suffix: without the format, the reader would load every
-    // image plug-in to find one that knows the data.
-    return QPixmap(QStringLiteral(":/glyphs/") + name, "XPM");
+    return platform::xpmPixmap(QStringLiteral(":/glyphs/") + name);
 }
 
 TFontComboBox::TFontComboBox(QWidget* parent)

@@ -14,6 +14,7 @@
 #include "platform/DataFiles.h"
 #include "platform/SystemColors.h"
 #include "platform/Text8Bit.h"
+#include "platform/XpmPixmap.h"
 #include "windows/AboutWin.h"
 #include "windows/CountryList.h"
 #include "windows/DisplayPreferences.h"
@@ -28,7 +29,6 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
-#include <QPixmap>
 #include <QScreen>
 
 #include <optional>
@@ -73,8 +73,7 @@ TForm1::TForm1(std::unique_ptr<FileDialogs> dialogs, QWidget* parent)
     , m_dialogs(std::move(dialogs)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vantorel 99/00 V2.5"));
-    // Through QPixmap, whose reader goes by the suffix; QIcon's would load every image plug-in.
-    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/icons/mainicon.xpm"))));
+    setWindowIcon(QIcon(platform::xpmPixmap(QStringLiteral(":/icons/mainicon.xpm"))));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, color(core::clBtnFace));

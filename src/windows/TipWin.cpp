@@ -5,6 +5,7 @@
 #include "controls/SpeedButton.h"
 #include "core/Boundary.h"
 #include "platform/SystemColors.h"
+#include "platform/XpmPixmap.h"
 #include "settings/TRegIniFile.h"
 #include "windows/AuthorLinks.h"
 #include "windows/TipGenerator.h"
@@ -80,7 +81,7 @@ TForm3::~TForm3() {
 
 void TForm3::buildControls() {
     setWindowTitle("Tip Of The Day");
-    setWindowIcon(QIcon(QPixmap(":/icons/tipicon.xpm")));
+    setWindowIcon(QIcon(platform::xpmPixmap(":/icons/tipicon.xpm")));
     setFixedSize(kClientSize);
     applyFormLook(this);
 
