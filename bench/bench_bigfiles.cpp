@@ -3,6 +3,7 @@
 // empty lines. Every step is checked, so a wrong result fails the run (exit status 1).
 // Run by hand or through scripts/bench.sh: build/bench/bench_bigfiles [folder], default /tmp.
 
+#include "BenchChecks.h"
 #include "document/ConfigBuffer.h"
 #include "document/CountryPlaces.h"
 #include "document/CountryView.h"
@@ -31,14 +32,8 @@ struct Fields : document::PlaceFields {
     void setFieldVisible(int field, bool shown) override { visible[std::size_t(field)] = shown; }
 };
 
-int failures = 0;
-
-void check(bool ok, const std::string& what) {
-    if (!ok) {
-        std::fprintf(stderr, "FAILED: %s\n", what.c_str());
-        ++failures;
-    }
-}
+using bench::check;
+using bench::readWhole;
 
 // One machine-readable line per figure, collected by scripts/bench.sh into its table.
 void result(const std::string& measure, double value, const char* unit) {
@@ -58,11 +53,6 @@ long peakKb() {
         if (line.rfind("VmHWM:", 0) == 0)
             return std::atol(line.c_str() + 6);
     return -1;
-}
-
-std::string readWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 struct Case {
@@ -152,5 +142,5 @@ int main(int argc, char** argv) {
         run(c, folder);
     std::printf("peak memory: %.1f MB\n", double(peakKb()) / 1024.0);
     result("peak memory, all three", double(peakKb()) / 1024.0, "MB");
-    return failures == 0 ? 0 : 1;
+    return bench::failures == 0 ? 0 : 1;
 }

@@ -12,6 +12,10 @@ set_target_properties(vantorel PROPERTIES INSTALL_RPATH "")
 install(TARGETS vantorel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/resources/templ.ate DESTINATION ${CMAKE_INSTALL_DATADIR}/vantorel)
 include(cmake/InstallPlaces.cmake)
+vantorel_install_gzipped(${PROJECT_SOURCE_DIR}/resources/man/vantorel.1 vantorel.1.gz ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vantorel)
+vantorel_install_gzipped(${PROJECT_SOURCE_DIR}/resources/debian/changelog changelog.gz
+                         ${CMAKE_INSTALL_DATADIR}/doc/vantorel)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${VANTOREL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/${VANTOREL_APP_ID}.metainfo.xml
@@ -35,11 +39,15 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "editor for the European places of a Ludovane 99/00 euro.cfg\n"
-    " Vantorel shows the places that each of 48 countries holds in the three\n"
-    " European club competitions of the game's euro.cfg, lets them be edited\n"
-    " and saves the file back, keeping every other line as it was.")
+# The extended description only: CPack puts the summary above it and indents the lines.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Vantorel shows the places that each of 48 countries holds in the three
+European club competitions of the game's euro.cfg, lets them be edited
+and saves the file back, keeping every other line as it was.
+
+vantorel-places does the same from the command line, for scripts and
+whole-season updates: it shows, exports and imports all places as CSV or
+JSON, sets one place, compares two files and checks a file for what would
+surprise the editor or the game.")
 # The libraries come from dpkg-shlibdeps; Qt's platform plugins are loaded at run time, so
 # no library dependency names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

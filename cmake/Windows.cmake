@@ -32,3 +32,7 @@ function(vantorel_host_header_package package target folder)
 endfunction()
 vantorel_host_header_package(CLI11 CLI11::CLI11 CLI)
 vantorel_host_header_package(nlohmann_json nlohmann_json::nlohmann_json nlohmann)
+
+# -O2 as the Linux build's RelWithDebInfo: GCC 12 at -O3 warns falsely (-Wrestrict) inside
+# std::string, and warnings are errors.
+set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "" FORCE)

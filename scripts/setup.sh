@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Vantorel, builds it, then runs the editor or the tests.
-#   scripts/setup.sh run    build and start the editor
+#   scripts/setup.sh run    build the editor alone and start it
 #   scripts/setup.sh test   build and run the whole test suite, then build it again with
 #                           AddressSanitizer and UndefinedBehaviorSanitizer (build-asan) and run
-#                           it there too; any sanitizer report fails the run
+#                           it there too; any sanitizer report fails the run. The suite also runs
+#                           the Windows build of vantorel-places (build-windows) under Wine.
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ make cmake pkg-config qt6-base-dev libfontconfig-dev libcli11-dev nlohmann-json3-dev fonts-liberation
-    fonts-dejavu-core xvfb xauth desktop-file-utils appstream shared-mime-info qt6-wayland weston)
+    fonts-dejavu-core xvfb xauth desktop-file-utils appstream man-db libxcb-damage0-dev dbus-daemon qt6-wayland)
+# For the tests: the Windows build of the season tool, its zip, and Wine to run it; the MIME
+# database tool; a headless Wayland compositor to start the editor under.
+TEST_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 zip shared-mime-info weston)
 
 install_missing_packages() {
     local missing=()
@@ -24,9 +28,15 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# build [--target T] [cmake options]: everything, or only T and what it links.
 build() {
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build --parallel "$(nproc)"
+    local target=()
+    if [ "${1:-}" = --target ]; then
+        target=(--target "$2")
+        shift 2
+    fi
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build build --parallel "$(nproc)" "${target[@]}"
 }
 
 run_tests() {
@@ -42,13 +52,16 @@ build_sanitized() {
 }
 
 mode=${1:-run}
+[ "$mode" = test ] && PACKAGES+=("${TEST_PACKAGES[@]}")
 install_missing_packages
-build
 case "$mode" in
 run)
+    build --target vantorel
     exec build/src/app/vantorel
     ;;
 test)
+    bash scripts/build-windows.sh build-windows
+    build -DVANTOREL_WINDOWS_BUILD="$PWD/build-windows"
     run_tests build
     build_sanitized
     run_tests build-asan

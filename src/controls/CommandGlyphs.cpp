@@ -1,6 +1,7 @@
 #include "controls/CommandGlyphs.h"
 
 #include "core/Exception.h"
+#include "platform/XpmPixmap.h"
 
 QStringList commandGlyphNames() {
     return {QStringLiteral("new"),  QStringLiteral("open"), QStringLiteral("save"),
@@ -9,7 +10,9 @@ QStringList commandGlyphNames() {
 
 QPixmap commandGlyph(const QString& name) {
     QPixmap pixmap;
-    if (!commandGlyphNames().contains(name) || !pixmap.load(QStringLiteral(":/glyphs/%1.xpm").arg(name)))
+    if (commandGlyphNames().contains(name))
+        pixmap = platform::xpmPixmap(QStringLiteral(":/glyphs/%1.xpm").arg(name));
+    if (pixmap.isNull())
         throw core::EResNotFound("Resource " + name.toStdString() + " not found");
     return pixmap;
 }

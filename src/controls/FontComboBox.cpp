@@ -3,6 +3,7 @@
 #include "core/Exception.h"
 #include "platform/FontChangeWatcher.h"
 #include "platform/FontEnumeration.h"
+#include "platform/XpmPixmap.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
@@ -56,7 +57,7 @@ bool passes(const platform::FontFamily& family, int type, TFontListOptions optio
 } // namespace
 
 QPixmap TFontComboBox::loadResource(const QString& name) {
-    return QPixmap(QStringLiteral(":/glyphs/") + name);
+    return platform::xpmPixmap(QStringLiteral(":/glyphs/") + name);
 }
 
 TFontComboBox::TFontComboBox(QWidget* parent)

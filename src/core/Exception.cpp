@@ -6,6 +6,10 @@ EInOutError::EInOutError(int code)
     : Exception(messageFor(code))
     , m_code(code) {}
 
+EInOutError::EInOutError(int code, const std::string& cause)
+    : Exception(cause.empty() ? messageFor(code) : messageFor(code) + ": " + cause)
+    , m_code(code) {}
+
 std::string EInOutError::messageFor(int code) {
     switch (code) {
     case 2:

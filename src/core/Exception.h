@@ -39,6 +39,8 @@ VANTOREL_EXCEPTION_CLASS(EWarning, Exception)
 class EInOutError : public Exception {
 public:
     explicit EInOutError(int code);
+    // The code's message followed by the cause, when there is one: "File access denied: ...".
+    EInOutError(int code, const std::string& cause);
     int errorCode() const noexcept { return m_code; }
     const char* className() const noexcept override { return "EInOutError"; }
 

@@ -3,6 +3,7 @@
 #include "core/FileKit.h"
 
 #include "core/FileReplacement.h"
+#include "core/ReadToEnd.h"
 
 namespace core::files {
 
@@ -39,6 +40,33 @@ std::string fileName(std::string_view path) {
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
+SystemError readToEnd(const ReadSome& read, std::string& data, std::size_t limit) {
+    std::size_t filled = 0;
+    for (;;) {
+        std::size_t got = 0;
+        if (filled < data.size()) {
+            if (const SystemError err = read(data.data() + filled, data.size() - filled, got))
+                return err;
+            if (got == 0) {
+                data.resize(filled); // the file shrank
+                return 0;
+            }
+            filled += got;
+            continue;
+        }
+        // As long as the file was: it may have grown since.
+        char probe[4096];
+        if (const SystemError err = read(probe, sizeof probe, got))
+            return err;
+        if (got == 0)
+            return 0;
+        if (filled + got > limit)
+            return kTooLarge;
+        data.append(probe, got);
+        filled += got;
+    }
+}
+
 SystemError saveFile(const std::string& target, const FileState& state, std::string_view head,
                      std::string_view tail, const SaveRules& rules) {
     const bool exists = state.kind != FileState::Kind::Missing;
@@ -61,9 +89,9 @@ SystemError saveFile(const std::string& target, const FileState& state, std::str
     }
     if (const SystemError err = replacement.write(head, tail))
         return err;
-    if (const SystemError err = replacement.flush())
+    if (const SystemError err = replacement.flush(rules.durable))
         return err;
-    if (const SystemError err = replacement.replaceTarget()) {
+    if (const SystemError err = replacement.replaceTarget(rules.durable)) {
         // The folder lets files be made but not this one replaced (a sticky folder).
         if (!exists || !isAccessDenied(err))
             return err;

@@ -19,13 +19,18 @@ namespace core::files {
 using SystemError = int;
 
 // The kit's own errors; negative, so that they are never a platform's number.
-inline constexpr SystemError kBusy = -1;     // another copy of the program is saving the file
-inline constexpr SystemError kNotAFile = -2; // a folder, FIFO, device or socket where a file was expected
+inline constexpr SystemError kBusy = -1;         // another copy of the program is saving the file
+inline constexpr SystemError kNotAFile = -2;     // a folder, FIFO, device or socket where a file was expected
+inline constexpr SystemError kReservedName = -3; // a name Windows keeps for a device (CON, NUL, ...)
+inline constexpr SystemError kTooLarge = -4;     // more bytes than the reader takes
 
 // The program's I/O code for an error (see core::EInOutError): 2 not found, 3 bad path,
 // 4 too many open files, 5 access denied, 101 disk full, 32 busy, 3 for kNotAFile; for any other
 // error 1000 plus the platform's number (a failing device, 1005, has a message of its own).
 int ioCodeFor(SystemError error);
+// Why the error happened, where the I/O code's message does not tell (another program holding
+// the file, a device name): a short phrase, or "" when the message says it all.
+std::string causeOf(SystemError error);
 // True for a refusal by permissions: the caller may still write the file some other way.
 bool isAccessDenied(SystemError error);
 // True when the path names nothing.
@@ -38,7 +43,7 @@ struct FileState {
     bool hasWriteBit = false;   // any write permission bit is set (Windows: not read-only)
     bool hasOtherNames = false; // more than one hard link
     bool hasAttributes = false; // extended attributes or an access list, which a new file must be given
-    std::uint32_t mode = 0;     // permission bits (POSIX)
+    std::uint32_t mode = 0;     // permission bits (POSIX), file attributes (Windows)
     std::uint32_t owner = 0;    // user and group ids (POSIX)
     std::uint32_t group = 0;
 };
@@ -58,8 +63,11 @@ std::string parentDirectory(std::string_view path);
 std::string fileName(std::string_view path);
 
 // Reads a whole regular file without ever blocking on what the path names: kNotAFile for a
-// folder, FIFO or device.
-SystemError readWholeFile(const std::string& path, std::string& contents);
+// folder, FIFO or device; kTooLarge for more than `limit` bytes, told by the file's size before
+// anything is read (or when it grows while being read). `opened`, when given, tells whether the
+// path was opened as a regular file, so that a failure was one of reading it.
+SystemError readWholeFile(const std::string& path, std::string& contents,
+                          std::size_t limit = std::string::npos, bool* opened = nullptr);
 
 // Writes head and tail over an existing file: opened without creating it (and without blocking
 // on a FIFO), truncated, written and, for a regular file, flushed to disk. Not atomic: a failure
@@ -70,6 +78,9 @@ SystemError writeInPlace(const std::string& path, std::string_view head, std::st
 struct SaveRules {
     std::uint32_t newFileMode = 0666; // for a file that does not exist yet, before the umask
     std::chrono::milliseconds busyWait{500};
+    // Flushed to disk before the rename, and the rename made durable. Off for a file that is
+    // easily made again (an exported table), as a shell's redirection does not flush either.
+    bool durable = true;
 };
 
 // Saves head and tail as the whole content of `target`, which must be resolved (see

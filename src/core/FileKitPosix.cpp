@@ -2,9 +2,11 @@
 #include "core/FileDescriptor.h"
 #include "core/FileKit.h"
 #include "core/PosixIo.h"
+#include "core/ReadToEnd.h"
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <fcntl.h>
 #include <string_view>
 #include <sys/stat.h>
@@ -51,6 +53,11 @@ bool isAccessDenied(SystemError error) {
 
 bool isNotFound(SystemError error) {
     return error == ENOENT;
+}
+
+// The codes' messages say it all on POSIX systems.
+std::string causeOf(SystemError) {
+    return {};
 }
 
 SystemError inspect(const std::string& path, FileState& state) {
@@ -112,7 +119,7 @@ SystemError syncDirectory(const std::string& directory) {
     return ::fsync(dir.get()) == 0 ? 0 : errno;
 }
 
-SystemError readWholeFile(const std::string& path, std::string& contents) {
+SystemError readWholeFile(const std::string& path, std::string& contents, std::size_t limit, bool* opened) {
     contents.clear();
     // Non-blocking, so that opening a FIFO cannot wait for a writer; no effect on a file.
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
@@ -123,19 +130,25 @@ SystemError readWholeFile(const std::string& path, std::string& contents) {
         return errno;
     if (!S_ISREG(st.st_mode))
         return kNotAFile;
-    contents.reserve(std::size_t(st.st_size));
-    char buffer[16384];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
+    if (opened)
+        *opened = true;
+    if (std::uintmax_t(st.st_size) > limit)
+        return kTooLarge;
+    contents.resize(std::size_t(st.st_size));
+    const auto readSome = [&fd](char* buffer, std::size_t size, std::size_t& got) -> SystemError {
+        for (;;) {
+            const ssize_t n = ::read(fd.get(), buffer, size);
+            if (n >= 0) {
+                got = std::size_t(n);
+                return 0;
+            }
+            if (errno != EINTR)
+                return errno;
         }
-        if (n == 0)
-            return fd.close();
-        contents.append(buffer, std::size_t(n));
-    }
+    };
+    if (const SystemError err = readToEnd(readSome, contents, limit))
+        return err;
+    return fd.close();
 }
 
 SystemError writeInPlace(const std::string& path, std::string_view head, std::string_view tail) {

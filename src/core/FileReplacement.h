@@ -33,11 +33,12 @@ public:
     // one cannot be copied.
     SystemError keepAttributes();
     SystemError write(std::string_view head, std::string_view tail = {});
-    // Flushes the temporary to disk and closes it.
-    SystemError flush();
-    // Renames the flushed temporary over the target, then syncs the folder. An error only when
-    // the rename fails: a folder that cannot be synced afterwards changes nothing that happened.
-    SystemError replaceTarget();
+    // Flushes the temporary to disk (unless toDisk is false) and closes it.
+    SystemError flush(bool toDisk = true);
+    // Renames the flushed temporary over the target, then makes that durable (unless durable is
+    // false): the folder is synced, or the rename written through. An error only when the rename
+    // fails: a folder that cannot be synced afterwards changes nothing that happened.
+    SystemError replaceTarget(bool durable = true);
     // Removes the temporary now.
     void discard();
 

@@ -162,20 +162,21 @@ SystemError FileReplacement::write(std::string_view head, std::string_view tail)
     return posix::writeAll(m_platform->fd.get(), head, tail);
 }
 
-SystemError FileReplacement::flush() {
-    if (::fsync(m_platform->fd.get()) != 0)
+SystemError FileReplacement::flush(bool toDisk) {
+    if (toDisk && ::fsync(m_platform->fd.get()) != 0)
         return errno;
     return m_platform->fd.close();
 }
 
-SystemError FileReplacement::replaceTarget() {
+SystemError FileReplacement::replaceTarget(bool durable) {
     Platform& p = *m_platform;
     if (::rename(p.temporary.c_str(), p.target.c_str()) != 0)
         return errno;
     p.renamed = true;
     // Best effort: the file is replaced already, and some file systems or folders
     // (an unreadable one) cannot be synced.
-    syncDirectory(parentDirectory(p.target));
+    if (durable)
+        syncDirectory(parentDirectory(p.target));
     return 0;
 }
 

@@ -1,61 +1,18 @@
 #include "document/ConfigBuffer.h"
 
 #include "core/Exception.h"
-#include "core/FileDescriptor.h"
 #include "core/FileKit.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdint>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace document {
 namespace {
 
 const char* const kCapacityMessage = "Text exceeds memo capacity";
 
-[[noreturn]] void raiseCannotOpen(const std::string& path) {
-    throw core::EFOpenError("Cannot open file " + path);
-}
-
-[[noreturn]] void raiseReadError(int err) {
-    throw core::EInOutError(core::files::ioCodeFor(err));
-}
-
-// Reads from the current position to the end of the file into `data`, which has
-// room for the expected size; a file that grew meanwhile is followed up to `limit`.
-void readToEnd(int fd, std::string& data, std::size_t limit) {
-    std::size_t got = 0;
-    for (;;) {
-        if (got == data.size()) {
-            char probe[4096];
-            const ssize_t n = ::read(fd, probe, sizeof probe);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                raiseReadError(errno);
-            if (n == 0)
-                return;
-            if (got + std::size_t(n) > limit)
-                throw core::EInvalidOperation(kCapacityMessage);
-            data.append(probe, std::size_t(n));
-            got += std::size_t(n);
-            continue;
-        }
-        const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            raiseReadError(errno);
-        if (n == 0) {
-            data.resize(got); // the file shrank
-            return;
-        }
-        got += std::size_t(n);
-    }
+[[noreturn]] void raiseCannotOpen(const std::string& path, const std::string& cause) {
+    throw core::EFOpenError("Cannot open file " + path + (cause.empty() ? "" : ": " + cause));
 }
 
 } // namespace
@@ -65,18 +22,15 @@ ConfigBuffer::ConfigBuffer(std::size_t capacity)
     , m_lineStarts{0} {}
 
 void ConfigBuffer::load(const std::string& path) {
-    // Non-blocking so that a FIFO cannot hang the open; no effect on regular files.
-    core::FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    if (!fd.isValid())
-        raiseCannotOpen(path);
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
-        raiseCannotOpen(path);
-    if (std::uintmax_t(st.st_size) > m_capacity)
-        throw core::EInvalidOperation(kCapacityMessage);
-    std::string raw(std::size_t(st.st_size), '\0');
-    readToEnd(fd.get(), raw, m_capacity);
-    fd.close();
+    std::string raw;
+    bool opened = false;
+    if (const core::files::SystemError err = core::files::readWholeFile(path, raw, m_capacity, &opened)) {
+        if (err == core::files::kTooLarge)
+            throw core::EInvalidOperation(kCapacityMessage);
+        if (!opened)
+            raiseCannotOpen(path, core::files::causeOf(err));
+        throw core::EInOutError(core::files::ioCodeFor(err), core::files::causeOf(err));
+    }
     assign(std::move(raw));
 }
 

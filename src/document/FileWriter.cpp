@@ -13,7 +13,7 @@ namespace files = core::files;
 
 void check(files::SystemError err) {
     if (err != 0)
-        throw core::EInOutError(files::ioCodeFor(err));
+        throw core::EInOutError(files::ioCodeFor(err), files::causeOf(err));
 }
 
 std::string_view finalLineEnd(std::string_view text) {

@@ -1,5 +1,7 @@
 #include "document/TemplateFile.h"
 
+#include "core/Utf8Path.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -20,10 +22,10 @@ std::string templatePath(const std::string& programDir) {
         return kTemplateName;
     if (programDir.empty())
         return kTemplateName;
-    const fs::path dir(programDir);
+    const fs::path dir = core::utf8Path(programDir);
     for (const fs::path& candidate : {dir / kTemplateName, dir / "../share/vantorel" / kTemplateName}) {
         if (isFile(candidate))
-            return candidate.lexically_normal().string();
+            return core::utf8Name(candidate.lexically_normal());
     }
     return kTemplateName;
 }

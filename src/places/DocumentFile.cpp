@@ -24,9 +24,10 @@ std::string problemWith(const std::string& path, files::SystemError error) {
         if (state.kind == files::FileState::Kind::Other)
             return "is not a regular file";
     }
-    if (files::isAccessDenied(error))
+    if (error == 0 || files::isAccessDenied(error))
         return "permission denied";
-    return core::EInOutError::messageFor(files::ioCodeFor(error));
+    // On Windows: another program holding the file, a device name.
+    return core::EInOutError(files::ioCodeFor(error), files::causeOf(error)).message();
 }
 
 // Only a regular file is a document or a table: the load opens a FIFO or device too.
@@ -46,7 +47,11 @@ document::ConfigBuffer loadDocument(const std::string& path) {
     try {
         buffer.load(path);
     } catch (const core::EFOpenError&) {
-        throw ToolError(path, "cannot be opened: permission denied");
+        // The load tells only that the file did not open; opening it once more (reading
+        // nothing) tells why.
+        std::string nothing;
+        throw ToolError(path,
+                        "cannot be opened: " + problemWith(path, files::readWholeFile(path, nothing, 0)));
     } catch (const core::Exception& e) {
         throw ToolError(path, e.message());
     }
@@ -78,7 +83,9 @@ void writeBytes(const std::string& path, const std::string& bytes, std::ostream&
         standardOutput << bytes;
         return;
     }
-    // Replaced as a document is: a failure leaves the old file.
+    // A temporary beside the target, renamed over it: a failure leaves the old table. Not
+    // flushed to disk, as a shell's redirection is not: that would cost more than the export.
+    // Through the file kit, which takes any name and path length on Windows too.
     std::string target;
     files::FileState state;
     files::SystemError error = files::resolveLinks(path, target);
@@ -88,9 +95,9 @@ void writeBytes(const std::string& path, const std::string& bytes, std::ostream&
         state.kind != files::FileState::Kind::Regular)
         error = files::kNotAFile;
     if (error == 0)
-        error = files::saveFile(target, state, bytes, {}, files::SaveRules{});
+        error = files::saveFile(target, state, bytes, {}, files::SaveRules{.durable = false});
     if (error != 0)
-        throw ToolError(path, "cannot be written: " + problemWith(target.empty() ? path : target, error));
+        throw ToolError(path, "cannot be written: " + problemWith(path, error));
 }
 
 } // namespace places

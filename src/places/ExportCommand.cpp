@@ -1,5 +1,6 @@
 #include "places/Commands.h"
 
+#include "core/Utf8Path.h"
 #include "places/DocumentFile.h"
 #include "places/PlaceIndex.h"
 #include "places/PlaceText.h"
@@ -14,7 +15,7 @@ namespace places {
 int exportCommand(const std::string& file, const std::optional<std::string>& format,
                   const std::string& output, std::ostream& out) {
     std::error_code ec;
-    if (output != "-" && std::filesystem::equivalent(file, output, ec))
+    if (output != "-" && std::filesystem::equivalent(core::utf8Path(file), core::utf8Path(output), ec))
         throw ToolError(output, "is the file being exported; the table would overwrite it");
     const TableFormat tableType =
         output == "-" ? tableFormat(format.value_or("csv"), output) : tableFormat(format, output);

@@ -92,6 +92,9 @@ int runPlaces(const std::vector<std::string>& arguments, std::ostream& out, std:
     CLI::App app("The European places of a Ludovane 99/00 euro.cfg, for scripts and whole-season updates.",
                  kName);
     app.require_subcommand(1);
+    // Not /help and the like, which a Windows build would otherwise take: there an argument such
+    // as /data/euro.cfg (a path on the current drive, or a Linux path under Wine) is a file.
+    app.allow_windows_style_options(false);
     app.set_version_flag("--version", std::string(kName) + " " VANTOREL_VERSION);
     Arguments a;
     std::function<int()> run;

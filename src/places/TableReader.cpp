@@ -13,7 +13,9 @@ namespace {
 constexpr std::array<std::string_view, 5> kColumns = {"country", "competition", "slot", "line", "text"};
 
 std::string inQuotes(std::string_view name) {
-    return "'" + std::string(name) + "'";
+    std::string text(1, '\'');
+    text.append(name).push_back('\'');
+    return text;
 }
 
 TableRow rowOf(int number, const std::array<std::string, 5>& values) {

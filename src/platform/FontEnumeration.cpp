@@ -4,6 +4,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <memory>
 
 namespace platform {
@@ -56,6 +57,14 @@ QString stringValue(FcPattern* p, const char* object, int id = 0) {
     return QString::fromUtf8(reinterpret_cast<const char*>(value));
 }
 
+// The installed family of that name (a primary name, not an alias), or empty.
+QString installedPrimaryName(const QString& name, const std::vector<FontFamily>& installed) {
+    for (const FontFamily& family : installed)
+        if (family.aliasOf.isEmpty() && family.name.compare(name, Qt::CaseInsensitive) == 0)
+            return family.name;
+    return {};
+}
+
 } // namespace
 
 const std::vector<QString>& windowsFamilyNames() {
@@ -83,11 +92,45 @@ QString metricAliasTarget(const QString& windowsName, const std::vector<FontFami
         const QString candidate = QString::fromUtf8(reinterpret_cast<const char*>(value.u.s));
         if (candidate.compare(windowsName, Qt::CaseInsensitive) == 0)
             continue;
-        for (const FontFamily& family : installed)
-            if (family.aliasOf.isEmpty() && family.name.compare(candidate, Qt::CaseInsensitive) == 0)
-                return family.name;
+        if (QString name = installedPrimaryName(candidate, installed); !name.isEmpty())
+            return name;
     }
     return {};
+}
+
+std::vector<QString> metricAliasTargets(const std::vector<QString>& windowsNames,
+                                        const std::vector<FontFamily>& installed) {
+    std::vector<QString> targets(windowsNames.size());
+    if (windowsNames.empty())
+        return targets;
+    // One substitution for all the names costs little more than one for a single name: an
+    // alias rule inserts its values right after the name it matched, so a value belongs to
+    // the name that precedes it, and the names keep their order.
+    PatternPtr pattern(FcPatternCreate());
+    for (const QString& name : windowsNames) {
+        const QByteArray utf8 = name.toUtf8();
+        FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(utf8.constData()));
+    }
+    FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
+    std::size_t next = 0;  // the next name to meet
+    std::size_t owner = 0; // the name the values belong to, valid once next > 0
+    FcValue value;
+    FcValueBinding binding;
+    for (int id = 0; FcPatternGetWithBinding(pattern.get(), FC_FAMILY, id, &value, &binding) == FcResultMatch;
+         ++id) {
+        if (value.type != FcTypeString)
+            continue;
+        const QString candidate = QString::fromUtf8(reinterpret_cast<const char*>(value.u.s));
+        if (next < windowsNames.size() && candidate.compare(windowsNames[next], Qt::CaseInsensitive) == 0) {
+            owner = next++;
+            continue;
+        }
+        if (next == 0 || binding != FcValueBindingStrong || !targets[owner].isEmpty() ||
+            candidate.compare(windowsNames[owner], Qt::CaseInsensitive) == 0)
+            continue;
+        targets[owner] = installedPrimaryName(candidate, installed);
+    }
+    return targets;
 }
 
 std::vector<FontFamily> enumerateFontFamilies() {
@@ -131,19 +174,21 @@ std::vector<FontFamily> enumerateFontFamilies() {
         family.latin1 = family.latin1 || latin1;
     }
 
-    const std::size_t installedCount = families.size();
+    std::vector<QString> missing;
     for (const QString& windowsName : windowsFamilyNames()) {
-        bool present = false;
-        for (std::size_t i = 0; i < installedCount && !present; ++i)
-            present = families[i].name.compare(windowsName, Qt::CaseInsensitive) == 0;
-        if (present)
+        const bool present = std::any_of(families.begin(), families.end(), [&](const FontFamily& family) {
+            return family.name.compare(windowsName, Qt::CaseInsensitive) == 0;
+        });
+        if (!present)
+            missing.push_back(windowsName);
+    }
+    const std::vector<QString> targets = metricAliasTargets(missing, families);
+    for (std::size_t i = 0; i < missing.size(); ++i) {
+        if (targets[i].isEmpty())
             continue;
-        const QString target = metricAliasTarget(windowsName, families);
-        if (target.isEmpty())
-            continue;
-        FontFamily alias = families[indexByName.value(target)];
-        alias.name = windowsName;
-        alias.aliasOf = target;
+        FontFamily alias = families[indexByName.value(targets[i])];
+        alias.name = missing[i];
+        alias.aliasOf = targets[i];
         families.push_back(alias);
     }
     return families;

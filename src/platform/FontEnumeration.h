@@ -27,6 +27,11 @@ std::vector<FontFamily> enumerateFontFamilies();
 // `installed` lists the candidate family names (the primary names).
 QString metricAliasTarget(const QString& windowsName, const std::vector<FontFamily>& installed);
 
+// metricAliasTarget for each of the names (none of them installed), in one pass through
+// fontconfig's rules instead of one pass per name.
+std::vector<QString> metricAliasTargets(const std::vector<QString>& windowsNames,
+                                        const std::vector<FontFamily>& installed);
+
 // The Windows family names checked for metric-compatible aliases.
 const std::vector<QString>& windowsFamilyNames();
 

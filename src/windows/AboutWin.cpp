@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QScreen>
 
+#include <utility>
+
 namespace {
 
 constexpr QSize kClientSize(306, 228);
@@ -110,7 +112,7 @@ void TForm2::buildControls() {
         p.setColor(QPalette::WindowText, design.color);
         label->setPalette(p);
         if (!design.fixedSize)
-            fitText(label);
+            m_fitToText.push_back(label);
         *design.label = label;
     }
 
@@ -127,7 +129,7 @@ void TForm2::buildControls() {
     URLLabel1->setCaption(QString::fromLatin1(author::kMailAddress));
     URLLabel1->setURL("Mailto:" + QString::fromLatin1(author::kMailAddress));
     URLLabel1->setToolTip("E-Mail Me");
-    fitText(URLLabel1);
+    m_fitToText.push_back(URLLabel1);
     connect(URLLabel1, &TURLLabel::OnMouseMove, this,
             core::guarded([this](QObject* sender) { URLLabel1MouseMove(sender); }));
 
@@ -138,7 +140,7 @@ void TForm2::buildControls() {
     URLLabel2->setCaption(QString::fromLatin1(author::kSiteAddress));
     URLLabel2->setURL(QString::fromLatin1(author::kSiteAddress));
     URLLabel2->setToolTip("Visit the Kestrow3 WebSite");
-    fitText(URLLabel2);
+    m_fitToText.push_back(URLLabel2);
     connect(URLLabel2, &TURLLabel::OnMouseMove, this,
             core::guarded([this](QObject* sender) { URLLabel2MouseMove(sender); }));
 
@@ -161,6 +163,14 @@ void TForm2::FormCreate() {
         const QIcon icon = m_mainWindow ? m_mainWindow->windowIcon() : QApplication::windowIcon();
         Image1->setPixmap(icon.pixmap(kIconSize));
     });
+}
+
+// Measuring the texts loads their fonts, which start-up, where this window stays hidden, does
+// without: the labels grow when the window is first shown.
+void TForm2::showEvent(QShowEvent* event) {
+    for (QLabel* label : std::exchange(m_fitToText, {}))
+        fitText(label);
+    QWidget::showEvent(event);
 }
 
 void TForm2::showFromCommand() {

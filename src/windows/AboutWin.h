@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QLabel;
 class TSpeedButton;
 class TURLLabel;
@@ -25,10 +27,15 @@ public:
     void URLLabel1MouseMove(QObject* Sender);
     void URLLabel2MouseMove(QObject* Sender);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildControls();
     void centreOnScreen();
 
+    // Labels that grow to their text when the window is first shown.
+    std::vector<QLabel*> m_fitToText;
     QWidget* m_mainWindow;
 
     QLabel* Image1 = nullptr;

@@ -17,6 +17,7 @@ public:
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
+    void verticalScrollbarValueChanged(int value) override;
 
 private:
     int m_itemHeight = 14;

@@ -14,6 +14,7 @@
 #include "platform/DataFiles.h"
 #include "platform/SystemColors.h"
 #include "platform/Text8Bit.h"
+#include "platform/XpmPixmap.h"
 #include "windows/AboutWin.h"
 #include "windows/CountryList.h"
 #include "windows/DisplayPreferences.h"
@@ -72,7 +73,7 @@ TForm1::TForm1(std::unique_ptr<FileDialogs> dialogs, QWidget* parent)
     , m_dialogs(std::move(dialogs)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vantorel 99/00 V2.5"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/mainicon.xpm")));
+    setWindowIcon(QIcon(platform::xpmPixmap(QStringLiteral(":/icons/mainicon.xpm"))));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, color(core::clBtnFace));
@@ -422,9 +423,9 @@ void TForm1::SpeedItem4Click(QObject* /*Sender*/) {
 // The country view: the selected row's caption in the label, its place lines in
 // its fields, the other fields hidden.
 void TForm1::ListBox1Click(QObject* /*Sender*/) {
-    for (int row = 0; row < document::kCountryCount; ++row) {
-        if (!ListBox1->item(row)->isSelected())
-            continue;
+    // The list selects one row at most; asking each of the 48 rows costs more than the view.
+    for (const QListWidgetItem* item : ListBox1->selectedItems()) {
+        const int row = ListBox1->row(item);
         Label2->setText(countryCaption(row));
         document::showCountry(m_buffer, row, *m_placeFields);
     }

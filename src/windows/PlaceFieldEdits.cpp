@@ -19,5 +19,9 @@ void PlaceFieldEdits::setFieldText(int field, const std::string& text) {
 }
 
 void PlaceFieldEdits::setFieldVisible(int field, bool visible) {
-    m_edits.at(std::size_t(field))->setVisible(visible);
+    QLineEdit* edit = m_edits.at(std::size_t(field));
+    // Showing or hiding a field asks the display where the pointer is (for the hover state):
+    // only a field whose visibility changes is touched.
+    if (edit->isHidden() == visible)
+        edit->setVisible(visible);
 }

@@ -5,6 +5,7 @@
 #include "controls/SpeedButton.h"
 #include "core/Boundary.h"
 #include "platform/SystemColors.h"
+#include "platform/XpmPixmap.h"
 #include "settings/TRegIniFile.h"
 #include "windows/AuthorLinks.h"
 #include "windows/TipGenerator.h"
@@ -80,7 +81,7 @@ TForm3::~TForm3() {
 
 void TForm3::buildControls() {
     setWindowTitle("Tip Of The Day");
-    setWindowIcon(QIcon(QPixmap(":/icons/tipicon.xpm")));
+    setWindowIcon(QIcon(platform::xpmPixmap(":/icons/tipicon.xpm")));
     setFixedSize(kClientSize);
     applyFormLook(this);
 
@@ -178,9 +179,12 @@ void TForm3::FormCreate() {
         TipCheckBox->setChecked(m_settings->readBool(kSection, kFlagName, TipCheckBox->isChecked()));
         setVisible(!TipCheckBox->isChecked());
         // The first tip: 25 draws of growing range, the last of range 25, so any tip can come up.
+        // Each draw shows its tip; only the last is ever seen, so only the last is laid out.
         m_generator.randomize();
+        int tip = 0;
         for (int range = 1; range <= kTipCount; ++range)
-            showTip(static_cast<int>(m_generator.random(static_cast<std::uint32_t>(range))));
+            tip = static_cast<int>(m_generator.random(static_cast<std::uint32_t>(range)));
+        showTip(tip);
         Image1->setPixmap(windowIcon().pixmap(kIconSize));
         Image1->resize(Image1->pixmap().deviceIndependentSize().toSize());
     });
@@ -190,8 +194,10 @@ void TForm3::SpeedButton2Click(QObject* Sender) {
     Q_UNUSED(Sender);
     // 25 draws of range 24: the last tip of the list comes up only at start-up.
     m_generator.randomize();
+    int tip = 0;
     for (int i = 0; i < kTipCount; ++i)
-        showTip(static_cast<int>(m_generator.random(kTipCount - 1)));
+        tip = static_cast<int>(m_generator.random(kTipCount - 1));
+    showTip(tip);
 }
 
 void TForm3::SpeedButton1Click(QObject* Sender) {

@@ -89,6 +89,18 @@ private slots:
         QVERIFY(names.contains("DejaVu Sans"));
     }
 
+    // One pass through fontconfig's rules for all the Windows names finds for each the family
+    // that a pass for that name alone finds.
+    void aliasTargetsTogetherMatchOneByOne() {
+        const std::vector<platform::FontFamily> installed = platform::enumerateFontFamilies();
+        const std::vector<QString>& names = platform::windowsFamilyNames();
+        const std::vector<QString> together = platform::metricAliasTargets(names, installed);
+        QCOMPARE(together.size(), names.size());
+        for (std::size_t i = 0; i < names.size(); ++i)
+            QCOMPARE(together[i], platform::metricAliasTarget(names[i], installed));
+        QCOMPARE(together[0], QStringLiteral("Liberation Sans")); // Arial
+    }
+
     void fontTypeWords_data() {
         QTest::addColumn<QString>("family");
         QTest::addColumn<int>("type");

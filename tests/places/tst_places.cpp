@@ -7,8 +7,28 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 // The season tool through its real executable, on copies of the template in a scratch folder.
+// The same test runs the Windows build's vantorel-places.exe under Wine: VANTOREL_PLACES_EXE
+// names the program and VANTOREL_PLACES_WRAPPER what starts it (see cmake/WineTests.cmake).
 namespace {
+
+const QString kWrapper = qEnvironmentVariable("VANTOREL_PLACES_WRAPPER");
+const QString kProgram = qEnvironmentVariable("VANTOREL_PLACES_EXE", VANTOREL_PLACES_PATH);
+
+// Starts a program of the build under test: directly, or through the wrapper.
+void start(QProcess& process, const QString& program, const QStringList& args) {
+    if (kWrapper.isEmpty())
+        process.start(program, args);
+    else
+        process.start(kWrapper, QStringList{program} + args);
+}
+
+ino_t inodeOf(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
 
 struct Run {
     int exitCode = -1;
@@ -44,7 +64,7 @@ class TestPlaces : public QObject {
             a.replace('@', m_dir.path() + '/');
         QProcess p;
         p.setWorkingDirectory(m_dir.path());
-        p.start(VANTOREL_PLACES_PATH, args);
+        start(p, kProgram, args);
         p.write(input);
         p.closeWriteChannel();
         if (!p.waitForFinished(20000) || p.exitStatus() != QProcess::NormalExit)
@@ -106,6 +126,12 @@ private slots:
         QTest::newRow("export csv then import: same bytes")
             << L{{"export", "@euro.cfg", "-o", "@table.csv"}, {"import", "@euro.cfg", "@table.csv"}}
             << QByteArray() << 0 << QByteArray("0 of 212 places changed\n") << Edits{};
+        QTest::newRow("a place line past the editor's 4096 characters stays whole")
+            << L{{"set", "@euro.cfg", "Bosnia-Herzegovina", "intertoto", "1", QString(5000, 'w')},
+                 {"export", "@euro.cfg", "-o", "@table.csv"},
+                 {"import", "@euro.cfg", "@table.csv"}}
+            << QByteArray() << 0 << QByteArray("0 of 212 places changed\n")
+            << Edits{{307, QByteArray(5000, 'w')}};
         QTest::newRow("export json, edit by set, import the old json back")
             << L{{"export", "@euro.cfg", "--output", "@t.json"},
                  {"set", "@euro.cfg", "England", "intertoto", "1", "changed"},
@@ -266,6 +292,86 @@ private slots:
         QVERIFY(r.out.isEmpty());
         QCOMPARE(read("euro.cfg"), file);
         QCOMPARE(testfiles::entries(m_dir.path()).filter("euro.cfg"), QStringList{"euro.cfg"});
+    }
+
+    // A save replaces the file (a new one takes its name; nothing is written in place), also in
+    // folders whose names Windows-1252 cannot hold; tables round-trip there.
+    void unicodeFolder() {
+        const QString folder = path("Br\u00F8ndby/\u0141\u00F3d\u017A");
+        QVERIFY(QDir().mkpath(folder));
+        const QString file = folder + "/euro.cfg";
+        QCOMPARE(run({"new", file}).exitCode, 0);
+        const ino_t before = inodeOf(file);
+        QCOMPARE(run({"set", file, "Hungary", "uefa", "1", "Ferencv\u00E1ros"}).exitCode, 0);
+        QVERIFY(inodeOf(file) != before);
+        const Run csv = run({"export", file, "-o", folder + "/t.csv"});
+        const Run json = run({"export", file, "-o", folder + "/t.json"});
+        QCOMPARE(csv.exitCode + json.exitCode, 0);
+        QVERIFY(QFile(folder + "/t.csv").size() > 0);
+        QCOMPARE(run({"import", file, folder + "/t.json"}).out, QByteArray("0 of 212 places changed\n"));
+        QCOMPARE(run({"import", file, folder + "/t.csv"}).out, QByteArray("0 of 212 places changed\n"));
+        QVERIFY(run({"show", file, "hungary"}).out.contains("Ferencv\xC3\xA1ros"));
+        QCOMPARE(testfiles::entries(folder), (QStringList{"euro.cfg", "t.csv", "t.json"}));
+    }
+
+    // Windows' own bad input, for the .exe under Wine: a file another program holds open, device
+    // names. Each fails with exit 2 and a message that names the cause, and euro.cfg stays as it was.
+    void windowsOwnErrors_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("holdMode"); // how another program holds euro.cfg: "", "none", "read"
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("held without sharing: cannot even be read")
+            << QStringList{"show", "@euro.cfg"} << "none"
+            << QByteArray(
+                   "euro.cfg: cannot be opened: File access denied: another program has the file open");
+        QTest::newRow("held for reading: cannot be replaced")
+            << QStringList{"set", "@euro.cfg", "Italy", "cl", "1", "x"} << "read"
+            << QByteArray("euro.cfg: cannot be saved: File access denied: another program has the file open");
+        QTest::newRow("device name") << QStringList{"new", "CON"} << ""
+                                     << QByteArray(
+                                            "CON: cannot be saved: Invalid filename: Windows keeps the "
+                                            "name for a device");
+        QTest::newRow("device name with an extension")
+            << QStringList{"export", "@euro.cfg", "-o", "nul.csv"} << ""
+            << QByteArray(
+                   "nul.csv: cannot be written: Invalid filename: Windows keeps the name for a device");
+        QTest::newRow("device name read") << QStringList{"check", "aux"} << ""
+                                          << QByteArray("aux: Invalid filename: Windows keeps the name");
+    }
+    void windowsOwnErrors() {
+        if (kWrapper.isEmpty())
+            QSKIP("for the Windows build under Wine");
+        QFETCH(QStringList, args);
+        QFETCH(QString, holdMode);
+        QFETCH(QByteArray, message);
+        QProcess holder;
+        if (!holdMode.isEmpty()) {
+            QStringList holdArgs{path("euro.cfg")};
+            if (holdMode == "read")
+                holdArgs << "--share-read";
+            start(holder, qEnvironmentVariable("VANTOREL_HOLD_FILE_EXE"), holdArgs);
+            QVERIFY(holder.waitForReadyRead(20000));
+            QCOMPARE(holder.readLine().trimmed(), QByteArray("held"));
+        }
+        const Run r = run(args);
+        holder.closeWriteChannel();
+        QVERIFY(holder.state() == QProcess::NotRunning || holder.waitForFinished(20000));
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(message.replace("@", (m_dir.path() + '/').toUtf8())), r.err.constData());
+        QCOMPARE(read("euro.cfg"), templateBytes());
+        QCOMPARE(testfiles::entries(m_dir.path()).filter("euro.cfg"), QStringList{"euro.cfg"});
+    }
+
+    // Past the 260 characters of the classic Windows path limit.
+    void longPath() {
+        QString folder = m_dir.path();
+        while (folder.size() <= 300)
+            folder += "/" + QString(60, 'f');
+        QVERIFY(QDir().mkpath(folder));
+        const QString file = folder + "/euro.cfg";
+        QCOMPARE(run({"new", file}).exitCode, 0);
+        QCOMPARE(run({"set", file, "Malta", "cl", "1", "Valletta"}).exitCode, 0);
+        QVERIFY(run({"export", file}).out.contains("Malta,Champions League,1,270,Valletta\n"));
     }
 };
 

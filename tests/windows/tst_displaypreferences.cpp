@@ -15,6 +15,8 @@
 #include "support/TestFontSet.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -214,6 +216,30 @@ private slots:
         QCOMPARE(stored("FontStyle"), (RegistryValue{settings::REG_DWORD, dword(styleWritten)}));
         QCOMPARE(stored("FontColor"), (RegistryValue{settings::REG_DWORD, dword(color)}));
         QVERIFY(m_settings->errors().isEmpty());
+    }
+
+    // A hand-edited store with a line that cannot be read: the preferences are restored, the user
+    // is told once which line was skipped, and the exit write leaves it out.
+    void handEditedStoreIsRestored() {
+        QDir().mkpath(m_settings->path() + "/vantorel");
+        QFile file(m_settings->path() + "/vantorel/registry.reg");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            "\xef\xbb\xbfWindows Registry Editor Version 5.00\n"
+            "[HKEY_CURRENT_USER\\Software\\Ludovane9900Vantorel\\Options] ; by hand\n"
+            "  \"Time\" = \"1\"\n\"Font\"=\"Liberation Serif\"\n\"Note\"=what?\n\"FontStyle\"=dword:1\n"
+            "\"FontColor\"=dword:FF ; red\n");
+        file.close();
+        Targets t;
+        QVERIFY(core::runGuarded([&] { t.prefs().restore(); }));
+        verifyStyledTargets(t, "Liberation Serif", true, QColor(255, 0, 0));
+        QVERIFY(core::runGuarded([&] { t.prefs().save(); }));
+        QCOMPARE(m_settings->errors().size(), 1);
+        QVERIFY2(m_settings->errors()[0].contains("(line 5: unknown value form"),
+                 qPrintable(m_settings->errors()[0]));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().endsWith("\"Time\"=\"1\"\r\n\"Font\"=\"Liberation Serif\"\r\n"
+                                        "\"FontStyle\"=dword:00000001\r\n\"FontColor\"=dword:000000ff\r\n"));
     }
 
     // A family the picker does not list selects nothing; the designed fonts stay, and the
