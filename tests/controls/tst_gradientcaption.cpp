@@ -133,12 +133,9 @@ private slots:
     void inactiveDetachesAndKeepsPosition();
     void buttonsAndAccessibility();
     void draggingTheStripMovesTheWindow();
-    void systemMenuOpens_data();
-    void systemMenuOpens();
-    void systemMenuItems();
+    void systemMenu_data();
+    void systemMenu();
     void systemMenuMove();
-    void closingFromTheIconAndKeys_data();
-    void closingFromTheIconAndKeys();
     void paintErrorIsReported();
     void fontSettings();
 };
@@ -540,141 +537,95 @@ void tst_GradientCaption::draggingTheStripMovesTheWindow() {
     QCOMPARE(form.window.pos(), start + QPoint(50, 35));
 }
 
-namespace {
-
-// A shown, active form with its caption, the strip and the system menu.
-struct MenuForm {
-    Form form;
-    TGradientCaption caption{&form.window, form.client};
-    TCaptionStrip* strip = nullptr;
-    TCaptionMenu* menu = nullptr;
-    bool ready = false;
-    MenuForm() {
-        form.window.move(100, 100);
-        ready = showActive(form.window);
-        strip = form.window.findChild<TCaptionStrip*>();
-        menu = caption.systemMenu();
-    }
-    // The icon sits in the strip's first H x H pixels.
-    QPoint icon() const { return {strip->height() / 2, strip->height() / 2}; }
-    QPoint global(QPoint stripPos) const { return strip->mapToGlobal(stripPos); }
-};
-
-} // namespace
-
-// Alt+Space and a click on the icon open it below the icon; a right click
-// anywhere on the strip opens it where the click was.
-void tst_GradientCaption::systemMenuOpens_data() {
+// The system menu opens below the icon from a click on it or Alt+Space, and where a right
+// click on the strip was; a double click on the icon, or a second press on it while the menu
+// is open, Alt+F4 and Close end the window.
+void tst_GradientCaption::systemMenu_data() {
     QTest::addColumn<QString>("how");
-    QTest::addColumn<QPoint>("stripPos");
-    QTest::newRow("Alt+Space") << "keys" << QPoint();
-    QTest::newRow("left click on the icon") << "left" << QPoint(9, 9);
-    QTest::newRow("right click on the text") << "right" << QPoint(200, 9);
-    QTest::newRow("right click on the icon") << "right" << QPoint(9, 9);
+    QTest::addColumn<bool>("closes");
+    for (const char* how : {"Alt+Space", "click on the icon", "right click"})
+        QTest::newRow(how) << how << false;
+    for (const char* how : {"double click on the icon", "second press on the icon", "Alt+F4", "Close"})
+        QTest::newRow(how) << how << true;
 }
 
-void tst_GradientCaption::systemMenuOpens() {
+void tst_GradientCaption::systemMenu() {
     QFETCH(QString, how);
-    QFETCH(QPoint, stripPos);
-    MenuForm f;
-    QVERIFY(f.ready && f.menu);
-    QPoint expected = f.global(QPoint(0, f.strip->height()));
-    if (how == "keys") {
-        QTest::keyClick(&f.form.window, Qt::Key_Space, Qt::AltModifier);
-    } else if (how == "left") {
-        sendMouse(f.strip, QEvent::MouseButtonPress, stripPos, Qt::LeftButton);
+    QFETCH(bool, closes);
+    Form form;
+    TGradientCaption caption(&form.window, form.client);
+    form.window.move(100, 100);
+    QVERIFY(showActive(form.window));
+    auto* strip = form.window.findChild<TCaptionStrip*>();
+    TCaptionMenu* menu = caption.systemMenu();
+    const QPoint icon(9, 9), text(200, 9);
+    QPoint at = strip->mapToGlobal(QPoint(0, strip->height()));
+    if (how == "Alt+Space" || how == "Alt+F4") {
+        QTest::keyClick(&form.window, how == "Alt+F4" ? Qt::Key_F4 : Qt::Key_Space, Qt::AltModifier);
+    } else if (how == "right click") {
+        QContextMenuEvent ev(QContextMenuEvent::Mouse, text, strip->mapToGlobal(text));
+        QApplication::sendEvent(strip, &ev);
+        at = strip->mapToGlobal(text);
+    } else if (how == "double click on the icon") {
+        sendMouse(strip, QEvent::MouseButtonDblClick, icon, Qt::LeftButton);
+    } else if (how == "Close") {
+        menu->closeAction()->trigger();
     } else {
-        QContextMenuEvent ev(QContextMenuEvent::Mouse, stripPos, f.global(stripPos));
-        QApplication::sendEvent(f.strip, &ev);
-        expected = f.global(stripPos);
+        sendMouse(strip, QEvent::MouseButtonPress, icon, Qt::LeftButton);
+        if (how == "second press on the icon")
+            sendMouse(menu, QEvent::MouseButtonPress, menu->mapFromGlobal(strip->mapToGlobal(icon)),
+                      Qt::LeftButton);
     }
-    QTRY_VERIFY(f.menu->isVisible());
-    QCOMPARE(f.menu->pos(), expected);
-    QCOMPARE(f.form.window.pos(), QPoint(100, 100)); // no drag started
-    f.menu->hide();
-}
-
-void tst_GradientCaption::systemMenuItems() {
-    MenuForm f;
-    QVERIFY(f.ready && f.menu);
-    f.caption.openSystemMenu();
-    QTRY_VERIFY(f.menu->isVisible());
+    if (closes) {
+        QTRY_VERIFY(!form.window.isVisible());
+        return;
+    }
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(menu->pos(), at);
+    QCOMPARE(form.window.pos(), QPoint(100, 100)); // no drag started
     QStringList items;
-    for (QAction* a : f.menu->actions())
+    for (QAction* a : menu->actions())
         items << (a->isSeparator() ? "-" : a->iconText() + (a->isEnabled() ? "" : " (grey)"));
     QCOMPARE(items, QStringList({"Restore (grey)", "Move", "Size (grey)", "Minimize", "Maximize (grey)", "-",
                                  "Close"}));
-    QCOMPARE(f.menu->closeAction()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
-    // Assistive technology sees a menu with its items.
-    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(f.menu);
-    QCOMPARE(menu->role(), QAccessible::PopupMenu);
-    QCOMPARE(menu->childCount(), 7);
-    QCOMPARE(menu->child(1)->text(QAccessible::Name), QString("Move"));
-
-    f.menu->actions().at(3)->trigger(); // Minimize
-    QTRY_VERIFY(f.form.window.windowState().testFlag(Qt::WindowMinimized));
-    f.menu->updateItems();
-    QVERIFY(f.menu->actions().at(0)->isEnabled());  // Restore
-    QVERIFY(!f.menu->actions().at(1)->isEnabled()); // Move
-    f.menu->actions().at(0)->trigger();
-    QTRY_VERIFY(!f.form.window.windowState().testFlag(Qt::WindowMinimized));
+    QCOMPARE(menu->closeAction()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+    QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(menu);
+    QCOMPARE(a11y->role(), QAccessible::PopupMenu);
+    QCOMPARE(a11y->child(1)->text(QAccessible::Name), QString("Move"));
+    menu->hide();
+    menu->actions().at(3)->trigger(); // Minimize, then Restore
+    QTRY_VERIFY(form.window.windowState().testFlag(Qt::WindowMinimized));
+    menu->updateItems();
+    QVERIFY(menu->actions().at(0)->isEnabled() && !menu->actions().at(1)->isEnabled());
+    menu->actions().at(0)->trigger();
+    QTRY_VERIFY(!form.window.windowState().testFlag(Qt::WindowMinimized));
 }
 
-// The offscreen platform refuses the window manager's move, as an X server
-// without one does: the window follows the pointer and the arrow keys.
+// The offscreen platform refuses the window manager's move, as an X server without one
+// does: the window follows the pointer and the arrow keys; Escape puts it back, a click ends.
 void tst_GradientCaption::systemMenuMove() {
-    MenuForm f;
-    QVERIFY(f.ready && f.menu);
-    WindowMover* mover = f.form.window.findChild<WindowMover*>();
-    QVERIFY(mover);
-    const QPoint start = f.form.window.pos();
-    // The window moves by what the pointer moves from where it was.
-    const QPoint pointer = QCursor::pos();
-    f.menu->actions().at(1)->trigger(); // Move
-    QVERIFY(mover->isFollowing());
-    QMouseEvent move(QEvent::MouseMove, QPointF(0, 0), QPointF(pointer + QPoint(30, 20)), Qt::NoButton,
+    Form form;
+    TGradientCaption caption(&form.window, form.client);
+    QVERIFY(showActive(form.window));
+    auto* strip = form.window.findChild<TCaptionStrip*>();
+    auto* mover = form.window.findChild<WindowMover*>();
+    const QPoint start = form.window.pos();
+    QMouseEvent move(QEvent::MouseMove, QPointF(), QPointF(QCursor::pos() + QPoint(30, 20)), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(f.strip, &move);
-    QCOMPARE(f.form.window.pos(), start + QPoint(30, 20));
-    QTest::keyClick(f.strip, Qt::Key_Right);
-    QCOMPARE(f.form.window.pos(), start + QPoint(30 + WindowMover::kKeyStep, 20));
-    QTest::keyClick(f.strip, Qt::Key_Escape);
-    QVERIFY(!mover->isFollowing());
-    QCOMPARE(f.form.window.pos(), start);
-
-    f.menu->actions().at(1)->trigger();
-    QApplication::sendEvent(f.strip, &move);
-    sendMouse(f.strip, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton);
-    QVERIFY(!mover->isFollowing());
-    QCOMPARE(f.form.window.pos(), start + QPoint(30, 20));
-}
-
-void tst_GradientCaption::closingFromTheIconAndKeys_data() {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("double click on the icon") << "double click";
-    QTest::newRow("second press on the icon while the menu is open") << "second press";
-    QTest::newRow("Alt+F4") << "Alt+F4";
-    QTest::newRow("Close in the menu") << "menu";
-}
-
-void tst_GradientCaption::closingFromTheIconAndKeys() {
-    QFETCH(QString, how);
-    MenuForm f;
-    QVERIFY(f.ready && f.menu);
-    if (how == "double click") {
-        sendMouse(f.strip, QEvent::MouseButtonDblClick, f.icon(), Qt::LeftButton);
-    } else if (how == "second press") {
-        sendMouse(f.strip, QEvent::MouseButtonPress, f.icon(), Qt::LeftButton);
-        QTRY_VERIFY(f.menu->isVisible());
-        sendMouse(f.menu, QEvent::MouseButtonPress, f.menu->mapFromGlobal(f.global(f.icon())),
-                  Qt::LeftButton);
-        QVERIFY(!f.menu->isVisible());
-    } else if (how == "Alt+F4") {
-        QTest::keyClick(&f.form.window, Qt::Key_F4, Qt::AltModifier);
-    } else {
-        f.menu->closeAction()->trigger();
+    for (const bool escape : {true, false}) {
+        caption.systemMenu()->actions().at(1)->trigger();
+        QVERIFY(mover->isFollowing());
+        QApplication::sendEvent(strip, &move);
+        QTest::keyClick(strip, Qt::Key_Right);
+        QCOMPARE(form.window.pos(), start + QPoint(30 + WindowMover::kKeyStep, 20));
+        if (escape)
+            QTest::keyClick(strip, Qt::Key_Escape);
+        else
+            sendMouse(strip, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton);
+        QVERIFY(!mover->isFollowing());
+        QCOMPARE(form.window.pos(), escape ? start : start + QPoint(30 + WindowMover::kKeyStep, 20));
+        form.window.move(start);
     }
-    QTRY_VERIFY(!f.form.window.isVisible());
 }
 
 void tst_GradientCaption::paintErrorIsReported() {

@@ -187,17 +187,19 @@ private slots:
         MainWindowDriver byName;
         core::runGuarded([&] { byName.form->openFile(target); });
         QVERIFY(byName.dialogs->requests.isEmpty());
-        QCOMPARE(byName.errors(), byDialog.errors());
         QCOMPARE(byName.errors().isEmpty(), name == "named.cfg");
-        QCOMPARE(byName.text(), byDialog.text());
-        QCOMPARE(byName.form->documentPath(), byDialog.form->documentPath());
-        QCOMPARE(byName.form->openFileName(), byDialog.form->openFileName());
-        QCOMPARE(byName.pathLabel()->text(), byDialog.pathLabel()->text());
-        QCOMPARE(byName.countryLabel()->text(), byDialog.countryLabel()->text());
-        QCOMPARE(byName.item("SpeedItem2")->isEnabled(), byDialog.item("SpeedItem2")->isEnabled());
-        QCOMPARE(byName.list()->isEnabled(), byDialog.list()->isEnabled());
-        QCOMPARE(byName.allFieldsEnabled(), byDialog.allFieldsEnabled());
-        QCOMPARE(byName.fieldBytes(1), byDialog.fieldBytes(1));
+        const auto state = [](const MainWindowDriver& d) {
+            return QStringList{d.errors().join('|'),
+                               QString::fromStdString(d.text()),
+                               d.form->documentPath(),
+                               d.form->openFileName(),
+                               d.pathLabel()->text(),
+                               d.countryLabel()->text(),
+                               QString::number(d.item("SpeedItem2")->isEnabled() + 2 * d.list()->isEnabled() +
+                                               4 * d.allFieldsEnabled()),
+                               QString::fromStdString(d.fieldBytes(1))};
+        };
+        QCOMPARE(state(byName), state(byDialog));
     }
 
     void openAfterEditsReplacesTheDocumentWithoutAQuestion() {
