@@ -1,7 +1,7 @@
 // Fill time of the TrueType font list from the fontconfig configuration in force
 // (set FONTCONFIG_FILE to measure another font set).
-#include "controls/FontComboBox.h"
-#include "platform/FontEnumeration.h"
+#include "qt/controls/pickers/FontComboBox.h"
+#include "qt/platform/FontEnumeration.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

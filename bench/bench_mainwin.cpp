@@ -4,11 +4,11 @@
 // Run by hand: build/bench/bench_mainwin [repetitions], on any Qt platform; scripts/bench.sh
 // runs it offscreen and in Xvfb. bench_startup measures start-up as the X server sees it.
 
-#include "app/ProgramWindows.h"
-#include "app/Startup.h"
 #include "document/CountryPlaces.h"
-#include "windows/FileDialogs.h"
-#include "windows/MainWin.h"
+#include "qt/app/ProgramWindows.h"
+#include "qt/app/Startup.h"
+#include "qt/windows/FileDialogs.h"
+#include "qt/windows/MainWin.h"
 
 #include <QApplication>
 #include <QCursor>

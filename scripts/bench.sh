@@ -13,7 +13,7 @@ benches=(bench_document bench_bigfiles bench_places bench_fonts bench_mainwin be
 declare -A command=([bench_document]="$dir/bench_document $folder" [bench_bigfiles]="$dir/bench_bigfiles $folder"
     [bench_places]="$dir/bench_places $folder"
     [bench_fonts]="$dir/bench_fonts" [bench_mainwin]="$dir/bench_mainwin" [bench_mainwin_x]="$dir/bench_mainwin"
-    [bench_startup]="$dir/bench_startup build/src/app/vantorel $dir/bare_window")
+    [bench_startup]="$dir/bench_startup build/src/qt/app/vantorel $dir/bare_window")
 declare -A display=([bench_mainwin_x]=x [bench_startup]=x)
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

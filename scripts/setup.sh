@@ -57,7 +57,7 @@ install_missing_packages
 case "$mode" in
 run)
     build --target vantorel
-    exec build/src/app/vantorel
+    exec build/src/qt/app/vantorel
     ;;
 test)
     bash scripts/build-windows.sh build-windows

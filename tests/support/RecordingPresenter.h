@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessagePresenter.h"
+#include "qt/app/MessagePresenter.h"
 
 #include <QList>
 #include <QString>

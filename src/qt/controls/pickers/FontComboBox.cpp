@@ -1,0 +1,235 @@
+#include "qt/controls/pickers/FontComboBox.h"
+
+#include "core/Exception.h"
+#include "qt/platform/FontChangeWatcher.h"
+#include "qt/platform/FontEnumeration.h"
+#include "qt/platform/XpmPixmap.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kGlyphLeft = 2;
+constexpr int kNoGlyphOffset = 20;
+constexpr int kTextGap = 6;
+
+QPixmap loadGlyph(const TFontComboBox::ResourceLoader& loader, const QString& name) {
+    QPixmap glyph = loader(name);
+    if (glyph.isNull())
+        throw core::EResNotFound("Resource " + name.toStdString() + " not found");
+    // The colour of the bottom-left pixel is the background and draws transparent.
+    const QColor key = glyph.toImage().pixelColor(0, glyph.height() - 1);
+    glyph.setMask(glyph.createMaskFromColor(key, Qt::MaskInColor));
+    return glyph;
+}
+
+int fontTypeOf(const platform::FontFamily& family) {
+    int type = family.trueType   ? TFontComboBox::TrueTypeFontType
+               : family.scalable ? TFontComboBox::DeviceFontType
+                                 : TFontComboBox::RasterFontType;
+    if (!family.symbolOnly)
+        type |= TFontComboBox::WritableFontFlag;
+    return type;
+}
+
+// No family here has the OEM character set; "ANSI" means covering Latin-1.
+bool passes(const platform::FontFamily& family, int type, TFontListOptions options) {
+    if (options.testFlag(foAnsiOnly) && !(family.latin1 && !family.symbolOnly))
+        return false;
+    if (options.testFlag(foTrueTypeOnly) && !(type & TFontComboBox::TrueTypeFontType))
+        return false;
+    if (options.testFlag(foFixedPitchOnly) && !family.fixedPitch)
+        return false;
+    if (options.testFlag(foOEMFontsOnly))
+        return false;
+    if (options.testFlag(foScalableOnly) && (type & TFontComboBox::RasterFontType))
+        return false;
+    if (options.testFlag(foNoSymbolFonts) && family.symbolOnly)
+        return false;
+    return true;
+}
+
+} // namespace
+
+QPixmap TFontComboBox::loadResource(const QString& name) {
+    return platform::xpmPixmap(QStringLiteral(":/glyphs/") + name);
+}
+
+TFontComboBox::TFontComboBox(QWidget* parent)
+    : TFontComboBox(parent, &TFontComboBox::loadResource) {}
+
+TFontComboBox::TFontComboBox(QWidget* parent, const ResourceLoader& loader)
+    : TOwnerDrawComboBox(parent)
+    , m_trueTypeGlyph(loadGlyph(loader, QStringLiteral("TRUETYPE_FNT")))
+    , m_deviceGlyph(loadGlyph(loader, QStringLiteral("DEVICE_FNT"))) {
+    resetItemHeight();
+    connect(platform::FontChangeWatcher::instance(), &platform::FontChangeWatcher::fontsChanged, this,
+            &TFontComboBox::refresh);
+}
+
+TFontComboBox::~TFontComboBox() = default;
+
+int TFontComboBox::minimumItemHeight() const {
+    return std::max(TOwnerDrawComboBox::minimumItemHeight(), m_trueTypeGlyph.height() - 1);
+}
+
+QString TFontComboBox::fontName() const {
+    return text().left(kMaxFontNameLength);
+}
+
+void TFontComboBox::setFontName(const QString& name) {
+    if (name == fontName())
+        return;
+    if (!isLoading())
+        createWindow();
+    if (!windowCreated()) {
+        setText(name);
+        return;
+    }
+    selectFontName(name);
+}
+
+void TFontComboBox::selectFontName(const QString& name) {
+    const int index = findFamily(name);
+    setCurrentIndex(index);
+    if (index < 0 && comboStyle() != csDropDownList)
+        setEditText(name);
+    change();
+}
+
+int TFontComboBox::findFamily(const QString& name) const {
+    for (int i = 0; i < count(); ++i)
+        if (itemText(i).compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+void TFontComboBox::setDevice(TFontDevice device) {
+    if (device == m_device)
+        return;
+    m_device = device;
+    refresh();
+}
+
+void TFontComboBox::setOptions(TFontListOptions options) {
+    if (options == m_options)
+        return;
+    m_options = options;
+    refresh();
+}
+
+void TFontComboBox::setTrueTypeOnly(bool trueTypeOnly) {
+    TFontListOptions options = m_options;
+    setOptions(options.setFlag(foTrueTypeOnly, trueTypeOnly));
+}
+
+void TFontComboBox::setUseFonts(bool useFonts) {
+    if (useFonts == m_useFonts)
+        return;
+    m_useFonts = useFonts;
+    update();
+    view()->viewport()->update();
+}
+
+void TFontComboBox::populateList() {
+    if (!windowCreated())
+        return;
+    // Every device lists the screen's families: printing goes through the same
+    // fontconfig fonts, a desktop printer has none of its own.
+    struct Entry {
+        QString name;
+        QString key;
+        int type;
+    };
+    std::vector<Entry> entries;
+    QSet<QString> seen;
+    for (const platform::FontFamily& family : platform::enumerateFontFamilies()) {
+        // A longer name could not be given back through FontName.
+        if (family.name.size() > kMaxFontNameLength)
+            continue;
+        const int type = fontTypeOf(family);
+        const QString key = family.name.toCaseFolded();
+        if (seen.contains(key) || !passes(family, type, m_options))
+            continue;
+        seen.insert(key);
+        entries.push_back({family.name, key, type});
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        return QString::localeAwareCompare(a.key, b.key) < 0;
+    });
+
+    setUpdatesEnabled(false);
+    clear();
+    if (QLineEdit* edit = lineEdit())
+        edit->clear();
+    for (const Entry& entry : entries)
+        addItem(entry.name, entry.type);
+    setCurrentIndex(-1);
+    setUpdatesEnabled(true);
+}
+
+void TFontComboBox::createWnd() {
+    const QString remembered = savedText().left(kMaxFontNameLength);
+    TOwnerDrawComboBox::createWnd();
+    m_updating = true;
+    populateList();
+    setText(QString());
+    setFontName(remembered);
+    m_updating = false;
+    if (fontName().compare(remembered, Qt::CaseInsensitive) != 0)
+        change();
+}
+
+void TFontComboBox::refresh() {
+    if (!windowCreated())
+        return;
+    m_updating = true;
+    const QString remembered = fontName();
+    populateList();
+    setFontName(remembered);
+    m_updating = false;
+    if (fontName() != remembered)
+        change();
+}
+
+void TFontComboBox::clickStep() {
+    TOwnerDrawComboBox::clickStep();
+    change();
+}
+
+void TFontComboBox::changeStep() {
+    if (comboStyle() == csDropDownList)
+        return;
+    const int index = findFamily(text());
+    if (index >= 0 && index != currentIndex()) {
+        setCurrentIndex(index);
+        change();
+    }
+}
+
+void TFontComboBox::drawItem(QPainter* painter, int index, const QRect& rect, bool) const {
+    painter->fillRect(rect, painter->brush());
+    const int type = itemData(index, FontTypeRole).toInt();
+    const QPixmap* glyph = (type & TrueTypeFontType) ? &m_trueTypeGlyph
+                           : (type & DeviceFontType) ? &m_deviceGlyph
+                                                     : nullptr;
+    int offset = kNoGlyphOffset;
+    if (glyph) {
+        const int bottom = rect.top() + rect.height(); // exclusive
+        painter->drawPixmap(rect.left() + kGlyphLeft, (rect.top() + bottom - glyph->height()) / 2, *glyph);
+        offset = glyph->width();
+    }
+    const QString name = itemText(index);
+    if (m_useFonts && (type & WritableFontFlag)) {
+        QFont own = painter->font();
+        own.setFamily(name);
+        painter->setFont(own);
+    }
+    const QRect textRect(QPoint(rect.left() + offset + kTextGap, rect.top()), rect.bottomRight());
+    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
+}
