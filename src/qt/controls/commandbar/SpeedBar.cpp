@@ -1,6 +1,6 @@
 #include "qt/controls/commandbar/SpeedBar.h"
 
-#include "qt/controls/commandbar/SnapGrid.h"
+#include "ui/SnapGrid.h"
 #include "qt/controls/commandbar/SpeedItem.h"
 #include "qt/controls/commandbar/SpeedbarButton.h"
 #include "qt/controls/commandbar/SpeedbarSection.h"

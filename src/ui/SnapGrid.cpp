@@ -1,4 +1,4 @@
-#include "qt/controls/commandbar/SnapGrid.h"
+#include "ui/SnapGrid.h"
 
 #include <algorithm>
 #include <cstdint>
