@@ -7,7 +7,7 @@ namespace win32::ids {
 // TForm1, the main window.
 constexpr int Label1 = 1001;
 constexpr int Label2 = 1002;
-constexpr int RxSpeedButton1 = 1003; // Apply Changes
+constexpr int SpeedButton1 = 1003; // Apply Changes
 constexpr int GroupBox1 = 1011;
 constexpr int GroupBox3 = 1013;
 constexpr int GroupBox4 = 1014;
@@ -31,7 +31,7 @@ constexpr int About_Label1 = 2001; // LabelN: 2000 + N
 constexpr int About_URLLabel1 = 2011;
 constexpr int About_URLLabel2 = 2012;
 constexpr int About_Image1 = 2020;
-constexpr int About_RxSpeedButton1 = 2030;
+constexpr int About_SpeedButton1 = 2030;
 
 constexpr int aboutLabel(int n) {
     return 2000 + n;
@@ -42,8 +42,8 @@ constexpr int Tip_Panel1 = 3001;
 constexpr int Tip_Image1 = 3002;
 constexpr int Tip_Label1 = 3003;
 constexpr int Tip_Tips = 3004;
-constexpr int Tip_RxSpeedButton2 = 3005;
-constexpr int Tip_RxSpeedButton1 = 3006;
+constexpr int Tip_SpeedButton2 = 3005;
+constexpr int Tip_SpeedButton1 = 3006;
 constexpr int Tip_TipCheckBox = 3007;
 
 } // namespace win32::ids
