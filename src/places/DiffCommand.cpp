@@ -20,7 +20,7 @@ int diffCommand(const std::string& file1, const std::string& file2, const std::s
         std::string now = placeText(after, place, file2);
         if (old == now)
             continue;
-        text += describePlace(place) + "\n  - " + old + "\n  + " + now + "\n";
+        text += describeChange(place, old, now);
         table.rows.push_back({std::string(countryName(place.country)),
                               std::string(competitionName(place.competition)), std::to_string(place.slot),
                               std::move(old), std::move(now)});

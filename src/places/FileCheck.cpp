@@ -2,6 +2,7 @@
 
 #include "document/ConfigBuffer.h"
 #include "document/Windows1252.h"
+#include "places/FileShift.h"
 #include "places/PlaceIndex.h"
 #include "places/PlaceText.h"
 
@@ -10,9 +11,10 @@
 
 namespace places {
 
-FileCheck::FileCheck(const std::string& file, std::ostream& out)
+FileCheck::FileCheck(const std::string& file, std::ostream& out, std::vector<std::string_view> templ)
     : m_file(file)
-    , m_out(out) {
+    , m_out(out)
+    , m_template(std::move(templ)) {
     for (const Place& place : allPlaces())
         m_placeLines.insert(place.line);
 }
@@ -21,6 +23,7 @@ void FileCheck::scan(std::string_view bytes) {
     std::size_t lineStart = 0;
     std::size_t lineIndex = 0;
     bool undefinedSeen = false;
+    bool controlSeen = false;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         if (b == '\r' || b == '\n') {
@@ -28,11 +31,13 @@ void FileCheck::scan(std::string_view bytes) {
             if (b == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
                 kind = kCrLf;
             endLine(lineIndex, i - lineStart, kind);
+            m_lines.push_back(bytes.substr(lineStart, i - lineStart));
             if (kind == kCrLf)
                 ++i;
             lineStart = i + 1;
             ++lineIndex;
             undefinedSeen = false;
+            controlSeen = false;
             continue;
         }
         if (b == 0 && !m_nulSeen) {
@@ -41,6 +46,13 @@ void FileCheck::scan(std::string_view bytes) {
             finding(lineIndex, "a NUL byte at column " + std::to_string(i - lineStart + 1) +
                                    ": the editor cuts the file there and a save drops the " +
                                    std::to_string(bytes.size() - i) + " bytes from it on");
+        }
+        if (!controlSeen && b != 0 && (b < 0x20 || b == 0x7F)) {
+            controlSeen = true;
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "U+%04X", b);
+            finding(lineIndex, std::string("control character ") + hex + " at column " +
+                                   std::to_string(i - lineStart + 1));
         }
         if (!undefinedSeen && b >= 0x80 && b < 0xA0 && document::windows1252::toUnicode(b) == b) {
             undefinedSeen = true;
@@ -51,10 +63,12 @@ void FileCheck::scan(std::string_view bytes) {
         }
     }
     endLine(lineIndex, bytes.size() - lineStart, -1);
+    m_lines.push_back(bytes.substr(lineStart));
     if (!m_nulSeen)
         m_editorLines = lineIndex + 1;
     reportLineEnds();
     reportMissingPlaces();
+    reportShift();
 }
 
 void FileCheck::finding(std::size_t lineIndex, const std::string& what) {
@@ -101,6 +115,16 @@ void FileCheck::reportMissingPlaces() {
     m_out << m_file << ": the file ends at line " << m_editorLines << ": " << missing
           << " place lines are missing, the first is " << describePlace(*first) << "\n";
     ++m_findings;
+}
+
+void FileCheck::reportShift() {
+    if (m_template.empty())
+        return;
+    if (const auto shift = findShift(m_lines, m_template)) {
+        m_out << m_file << ": " << describeShift(*shift)
+              << ": the editor and the game read each place below it from the wrong line\n";
+        ++m_findings;
+    }
 }
 
 } // namespace places

@@ -1,10 +1,11 @@
 #include "places/PlaceIndex.h"
 
 #include "document/CountryPlaces.h"
+#include "places/CountrySuggestions.h"
 #include "places/ToolError.h"
+#include "places/WholeNumber.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace places {
 namespace {
@@ -67,7 +68,17 @@ Competition requireCompetition(std::string_view name) {
 int requireCountry(std::string_view name) {
     if (const auto found = findCountry(name))
         return *found;
-    throw ToolError(std::string(name), "unknown country (the names are those 'vantorel-places show' lists)");
+    const auto suggested = suggestCountries(name);
+    if (suggested.empty())
+        throw ToolError(std::string(name),
+                        "unknown country (the names are those 'vantorel-places show' lists)");
+    std::string names;
+    for (std::size_t i = 0; i < suggested.size(); ++i)
+        names += (i == 0                      ? ""
+                  : i + 1 == suggested.size() ? " or "
+                                              : ", ") +
+                 ("'" + std::string(suggested[i]) + "'");
+    throw ToolError(std::string(name), "unknown country; did you mean " + names + "?");
 }
 
 std::string_view countryName(int country) {
@@ -111,16 +122,15 @@ Place placeAt(int country, Competition competition, std::string_view slotArgumen
     if (slots.empty())
         throw ToolError(std::string(slotArgument),
                         where + "no " + std::string(competitionName(competition)) + " place");
-    int slot = 0;
-    const char* end = slotArgument.data() + slotArgument.size();
-    const auto [next, err] = std::from_chars(slotArgument.data(), end, slot);
-    if (err != std::errc() || next != end || slot < 1 || slot > int(slots.size())) {
+    const auto slot = wholeNumber(slotArgument);
+    if (!slot || *slot < 1 || *slot > int(slots.size())) {
         const std::string range =
             slots.size() == 1 ? "only slot 1" : "slots 1 to " + std::to_string(slots.size());
-        throw ToolError(std::string(slotArgument), "no such slot: " + where + range + " in the " +
+        throw ToolError(std::string(slotArgument), std::string(slot ? "no such slot" : "not a slot number") +
+                                                       ": " + where + range + " in the " +
                                                        std::string(competitionName(competition)));
     }
-    return slots[std::size_t(slot - 1)];
+    return slots[std::size_t(*slot - 1)];
 }
 
 } // namespace places

@@ -17,6 +17,24 @@ std::string codePoint(char32_t ch) {
 
 } // namespace
 
+void requireCleanBytes(std::string_view bytes, std::string_view oldBytes, const std::string& what) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        const bool control = b < 0x20 || b == 0x7F;
+        const bool undefined = b >= 0x80 && b < 0xA0 && document::windows1252::toUnicode(b) == b;
+        if ((!control && !undefined) || oldBytes.find(char(b)) != std::string_view::npos)
+            continue;
+        throw ToolError(what, "character " + std::to_string(i + 1) + " is " +
+                                  (control ? "the control character " + codePoint(b)
+                                           : codePoint(b) + ", a byte that Windows-1252 does not define") +
+                                  ", which 'vantorel-places check' would report");
+    }
+}
+
+std::string describeChange(const Place& place, std::string_view oldText, std::string_view newText) {
+    return describePlace(place) + "\n  - " + std::string(oldText) + "\n  + " + std::string(newText) + "\n";
+}
+
 std::string describePlace(const Place& place) {
     return std::string(countryName(place.country)) + " " + std::string(competitionName(place.competition)) +
            " " + std::to_string(place.slot) + " (line " + std::to_string(place.line + 1) + ")";

@@ -22,6 +22,14 @@ std::string placeText(const document::ConfigBuffer& buffer, const Place& place, 
 // or a NUL, which a place line cannot hold.
 std::string placeBytes(std::string_view utf8, const std::string& what);
 
+// Refuses new place bytes that 'check' would report, a control character or a byte that
+// Windows-1252 does not define, unless the place's old bytes already hold it: a ToolError
+// naming `what`.
+void requireCleanBytes(std::string_view bytes, std::string_view oldBytes, const std::string& what);
+
+// One changed place as 'diff' lists it: "Italy UEFA Cup 2 (line 15)\n  - old\n  + new\n".
+std::string describeChange(const Place& place, std::string_view oldText, std::string_view newText);
+
 // "Italy UEFA Cup 2 (line 12)", for messages.
 std::string describePlace(const Place& place);
 

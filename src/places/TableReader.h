@@ -1,18 +1,29 @@
 #pragma once
 
+#include "places/TableEncoding.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// Reads a table in the export format for import: the columns country, competition,
-// slot, line and text, each exactly once and no others; `line` may be empty.
+// Reads a table for import as spreadsheets write it: CSV with a header row naming the columns
+// country, competition, slot, text and (optionally) line, in any order and any case, separated by
+// commas, semicolons or tabs; or JSON, an array of objects with those keys. Other columns are
+// left out.
 namespace places {
 
 enum class TableFormat { Csv, Json };
 
-// The format given, else the one the file name's extension tells (.csv, .json).
-TableFormat tableFormat(const std::optional<std::string>& given, const std::string& path);
+// The format given, else the one the file name's extension tells (.json; .csv, .tsv, .txt);
+// nothing when neither does.
+std::optional<TableFormat> tableFormat(const std::optional<std::string>& given, const std::string& path);
+
+struct TableOptions {
+    std::optional<std::string> format; // "csv" or "json"
+    std::optional<char> delimiter;     // else told by the header row
+    std::optional<Encoding> encoding;  // else told by the bytes
+};
 
 // One row as the table holds it; the import checks the values.
 struct TableRow {
@@ -20,12 +31,18 @@ struct TableRow {
     std::string country;
     std::string competition;
     std::string slot;
-    std::string line; // "" when left empty
+    std::string line; // "" when left empty or absent
     std::string text;
 };
 
-// A ToolError naming `name` with every problem of the table's shape: a missing or extra
-// column, a row with too few or too many fields, a value of the wrong JSON type.
-std::vector<TableRow> readTable(std::string_view bytes, TableFormat format, const std::string& name);
+struct TableRead {
+    std::vector<TableRow> rows;
+    std::vector<std::string> notes; // what the reader guessed or left out, for standard error
+};
+
+// A ToolError naming `name` with every problem of the table's shape: a missing or repeated
+// column, a row with too few or too many fields, a value of the wrong JSON type, two encodings
+// in one table. Without a format by option or name, a table that starts with '[' is JSON.
+TableRead readTable(std::string_view bytes, const TableOptions& options, const std::string& name);
 
 } // namespace places

@@ -5,10 +5,11 @@
 namespace places {
 namespace {
 
-void appendCsvField(std::string& out, const std::string& field) {
+void appendCsvField(std::string& out, const std::string& field, char delimiter) {
     // Quoted when it holds a separator, a quote or a line break, or begins or ends with a
     // blank that a spreadsheet might trim.
-    const bool quoted = field.find_first_of(",\"\r\n") != std::string::npos ||
+    const char special[] = {delimiter, '"', '\r', '\n'};
+    const bool quoted = field.find_first_of(special, 0, 4) != std::string::npos ||
                         (!field.empty() && (field.front() == ' ' || field.back() == ' '));
     if (!quoted) {
         out += field;
@@ -23,22 +24,22 @@ void appendCsvField(std::string& out, const std::string& field) {
     out += '"';
 }
 
-void appendCsvRecord(std::string& out, const std::vector<std::string>& fields) {
+void appendCsvRecord(std::string& out, const std::vector<std::string>& fields, const CsvStyle& style) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i != 0)
-            out += ',';
-        appendCsvField(out, fields[i]);
+            out += style.delimiter;
+        appendCsvField(out, fields[i], style.delimiter);
     }
-    out += '\n';
+    out += style.crlf ? "\r\n" : "\n";
 }
 
 } // namespace
 
-std::string toCsv(const Table& table) {
+std::string toCsv(const Table& table, const CsvStyle& style) {
     std::string out;
-    appendCsvRecord(out, table.columns);
+    appendCsvRecord(out, table.columns, style);
     for (const auto& row : table.rows)
-        appendCsvRecord(out, row);
+        appendCsvRecord(out, row, style);
     return out;
 }
 

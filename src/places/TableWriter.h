@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-// Tables the tool writes (export, diff): CSV with a header row and LF line ends, or
-// JSON, an array of objects keyed by the column names. All text is UTF-8.
+// Tables the tool writes (export, diff): CSV with a header row, or JSON, an array of objects
+// keyed by the column names. All text is UTF-8.
 namespace places {
 
 struct Table {
@@ -13,7 +13,12 @@ struct Table {
     std::vector<std::vector<std::string>> rows;
 };
 
-std::string toCsv(const Table& table);
+struct CsvStyle {
+    char delimiter = ',';
+    bool crlf = false; // CR LF line ends, else LF
+};
+
+std::string toCsv(const Table& table, const CsvStyle& style = {});
 std::string toJson(const Table& table);
 
 } // namespace places

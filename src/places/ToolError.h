@@ -9,6 +9,9 @@
 // is wrong; one error may carry several, as a bad table does.
 namespace places {
 
+// How the tool names itself in every message.
+inline constexpr const char* kProgramName = "vantorel-places";
+
 struct Problem {
     std::string subject;
     std::string what;

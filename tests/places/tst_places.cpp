@@ -42,6 +42,14 @@ QByteArray templateBytes() {
     return QByteArray::fromStdString(testfiles::readBytes(VANTOREL_TEMPLATE_PATH));
 }
 
+// Text as Excel's "Unicode Text" writes it: UTF-16 little endian after a byte order mark.
+QByteArray utf16le(const QString& text) {
+    QByteArray bytes("\xFF\xFE");
+    for (const QChar c : text)
+        bytes.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    return bytes;
+}
+
 QByteArray withEdits(const Edits& edits) {
     QList<QByteArray> lines = templateBytes().split('\n');
     for (auto it = edits.begin(); it != edits.end(); ++it)
@@ -114,7 +122,9 @@ private slots:
             << Edits{};
         QTest::newRow("set by short names, UTF-8 to Windows-1252")
             << L{{"set", "@euro.cfg", "italy", "CL", "2", "Lazio \xC3\xA9\xE2\x82\xAC"}} << QByteArray() << 0
-            << QByteArray() << Edits{{12, "Lazio \xE9\x80"}};
+            << QByteArray("Italy Champions League 2 (line 12)\n  - Italy Champions League 2\n  + Lazio "
+                          "\xC3\xA9\xE2\x82\xAC\n")
+            << Edits{{12, "Lazio \xE9\x80"}};
         QTest::newRow("set the same text again") << L{{"set", "@euro.cfg", "Wales", "uefa", "2", "X"},
                                                       {"set", "@euro.cfg", "Wales", "UEFA Cup", "2", "X"}}
                                                  << QByteArray() << 0 << QByteArray() << Edits{{277, "X"}};
@@ -123,6 +133,54 @@ private slots:
             << QByteArray("text,country,competition,slot,line\r\n\"Roma, \"\"A\"\"\",Italy,uefa,1,\r\n"
                           "Celtic,Scotland,Champions League,1,195\r\n")
             << 0 << QByteArray("2 of 2 places changed\n") << Edits{{14, "Roma, \"A\""}, {195, "Celtic"}};
+        QTest::newRow("import semicolons, Windows-1252, CR LF, header in any case, extra columns")
+            << L{{"import", "@euro.cfg", "@table.csv"}}
+            << QByteArray("Country;Competition;Slot;Line;Text;notes;;\r\nGermany;cl;1;22;M\xFCnchen;x;;\r\n")
+            << 0
+            << QByteArray("Germany Champions League 1 (line 22)\n  - Germany Champions League 1\n  + "
+                          "M\xC3\xBCnchen\n"
+                          "1 of 1 places changed\n")
+            << Edits{{22, "M\xFCnchen"}};
+        QTest::newRow("import tabs, UTF-16 LE with a byte order mark, no line column")
+            << L{{"import", "@euro.cfg", "@table.csv"}}
+            << utf16le("country\tcompetition\tslot\ttext\r\nSpain\tcl\t1\tM\u00E1laga \u20AC\r\n") << 0
+            << QByteArray("1 of 1 places changed\n") << Edits{{33, "M\xE1laga \x80"}};
+        QTest::newRow(
+            "import UTF-8 with a byte order mark, every field quoted, numbers as spreadsheets write")
+            << L{{"import", "@euro.cfg", "@table.csv"}}
+            << QByteArray("\xEF\xBB\xBF\"country\",\"competition\",\"slot\",\"line\",\"text\"\n"
+                          "\"Italy\",\"uefa\",\"1.0\",\"014\",\"K\xC3\xB8ge\"\n")
+            << 0 << QByteArray("1 of 1 places changed\n") << Edits{{14, "K\xF8ge"}};
+        QTest::newRow("import with separator and encoding given")
+            << L{{"import", "@euro.cfg", "@table.csv", "--delimiter", ";", "--encoding", "windows-1252"}}
+            << QByteArray("country;competition;slot;text;a,b,c,d,e\nFrance;uefa;2;Saint-\xC3\x89tienne;\n")
+            << 0 << QByteArray("1 of 1 places changed\n") << Edits{{46, "Saint-\xC3\x89tienne"}};
+        QTest::newRow("import --dry-run shows a spreadsheet's changes and writes nothing")
+            << L{{"import", "@euro.cfg", "@table.csv", "--dry-run"}}
+            << QByteArray(
+                   "country,competition,slot,text\nItaly,cl,1,7\nItaly,cl,2,Italy Champions League 2\n")
+            << 1 << QByteArray("Italy Champions League 1 (line 11)\n  - Italy Champions League 1\n  + 7\n")
+            << Edits{};
+        QTest::newRow("export for Excel: byte order mark, CR LF")
+            << L{{"export", "@euro.cfg", "--excel"}} << QByteArray() << 0
+            << QByteArray("\xEF\xBB\xBF"
+                          "country,competition,slot,line,text\r\nEngland,Champions League,1,2,"
+                          "England Champions League 1\r\n")
+            << Edits{};
+        QTest::newRow("export semicolons in Windows-1252, import it back")
+            << L{{"set", "@euro.cfg", "Germany", "cl", "1", "M\xC3\xBCnchen; 1860"},
+                 {"export", "@euro.cfg", "--delimiter", ";", "--encoding", "windows-1252", "-o", "@t.csv"},
+                 {"import", "@euro.cfg", "@t.csv", "-n"}}
+            << QByteArray() << 0 << QByteArray() << Edits{{22, "M\xFCnchen; 1860"}};
+        QTest::newRow("export UTF-16 with tabs, import it back")
+            << L{{"set", "@euro.cfg", "Poland", "cl", "1", "G\xC3\xB3rnik \xE2\x80\x9EZ\xE2\x80\x9D"},
+                 {"export", "@euro.cfg", "--delimiter", "tab", "--encoding", "utf-16", "-o", "@t.txt"},
+                 {"import", "@euro.cfg", "@t.txt"}}
+            << QByteArray() << 0 << QByteArray("0 of 212 places changed\n")
+            << Edits{{147, "G\xF3rnik \x84Z\x94"}};
+        QTest::newRow("check finds a shifted file")
+            << L{{"check", "@table.csv"}} << "; mine\r\n" + templateBytes() << 1
+            << QByteArray("@table.csv: the file is shifted by 1 line from line 1 (1 line added)") << Edits{};
         QTest::newRow("export csv then import: same bytes")
             << L{{"export", "@euro.cfg", "-o", "@table.csv"}, {"import", "@euro.cfg", "@table.csv"}}
             << QByteArray() << 0 << QByteArray("0 of 212 places changed\n") << Edits{};
@@ -222,13 +280,34 @@ private slots:
             << QStringList{"set", "@euro.cfg", "Wales", "cl", "1", "x"} << tmpl.left(500) << QByteArray()
             << QByteArray("euro.cfg: the file ends at line 24, before the line of Wales Champions League 1 "
                           "(line 275)");
-        QTest::newRow("table without the line column")
+        QTest::newRow("unknown country with suggestions")
+            << QStringList{"set", "@euro.cfg", "ireland", "cl", "1", "x"} << tmpl << QByteArray()
+            << QByteArray(
+                   "ireland: unknown country; did you mean 'Northern Ireland' or 'Republic of Ireland'?");
+        QTest::newRow("unknown command")
+            << QStringList{"sho", "@euro.cfg"} << tmpl << QByteArray()
+            << QByteArray("unknown command 'sho': the commands are show, export");
+        QTest::newRow("table without the text column")
             << QStringList{"import", "@euro.cfg", "@t.csv"} << tmpl
-            << QByteArray("country,competition,slot,text\n") << QByteArray("t.csv: missing column 'line'");
-        QTest::newRow("table with an extra column")
-            << QStringList{"import", "@euro.cfg", "@t.csv"} << tmpl
-            << QByteArray("country,competition,slot,line,text,note\nItaly,cl,1,,x,y\n")
-            << QByteArray("t.csv: extra column 'note'");
+            << QByteArray("country,competition,slot,line\n") << QByteArray("t.csv: missing column 'text'");
+        QTest::newRow("wrong separator")
+            << QStringList{"import", "@euro.cfg", "@t.csv", "--delimiter", ","} << tmpl
+            << QByteArray(header).replace(',', ';') + "Italy;cl;1;;x\n"
+            << QByteArray("t.csv: the header has 1 column: is the separator ';'? use --delimiter ';'");
+        QTest::newRow("mojibake")
+            << QStringList{"import", "@euro.cfg", "@t.csv"} << withEdits({{22, "M\xFCnchen"}})
+            << header + "Germany,cl,1,22,M\xC3\x83\xC2\xBCnchen\n"
+            << QByteArray("t.csv: row 2: text: 'M\xC3\x83\xC2\xBCnchen' is 'M\xC3\xBCnchen' (the "
+                          "place's text) in UTF-8 read as Windows-1252: open the table as UTF-8");
+        QTest::newRow("shifted file")
+            << QStringList{"import", "@euro.cfg", "@t.csv"} << "\r\n" + tmpl << header + "Italy,cl,1,,x\n"
+            << QByteArray("euro.cfg: the file is shifted by 1 line from line 1");
+        QTest::newRow("a byte Windows-1252 does not define")
+            << QStringList{"set", "@euro.cfg", "Italy", "cl", "1", "a\u008D"} << tmpl << QByteArray()
+            << QByteArray("character 2 is U+008D, a byte that Windows-1252 does not define");
+        QTest::newRow("JSON in plain words")
+            << QStringList{"import", "@euro.cfg", "@t.json"} << tmpl << QByteArray("[{\"country\":1,}]")
+            << QByteArray("t.json: not valid JSON at line 1, column 15: syntax error");
         QTest::newRow("unterminated quote") << QStringList{"import", "@euro.cfg", "@t.csv"} << tmpl
                                             << header + "Italy,cl,1,,\"Milan\nSpain,cl,1,,x\n"
                                             << QByteArray("t.csv: row 2: a quote is never closed");
@@ -247,9 +326,11 @@ private slots:
             << QByteArray("[{\"country\":\"Russia\",\"competition\":\"cl\",\"slot\":1,\"line\":null,"
                           "\"text\":\"\xD0\xA1\xD0\xBF\xD0\xB0\xD1\x80\xD1\x82\xD0\xB0\xD0\xBA\"}]")
             << QByteArray("t.json: row 1: text: the character '\xD0\xA1' (U+0421) has no Windows-1252 byte");
-        QTest::newRow("table saved in another code page")
-            << QStringList{"import", "@euro.cfg", "@t.csv"} << tmpl << header + "Sweden,cl,1,,Malm\xF6 FF\n"
-            << QByteArray("t.csv: row 2: text: the text is not valid UTF-8");
+        QTest::newRow("two encodings in one table")
+            << QStringList{"import", "@euro.cfg", "@t.csv"} << tmpl
+            << header + "Italy,cl,1,,M\xC3\xBCnchen\nSweden,cl,1,,Malm\xF6 FF\n"
+            << QByteArray(
+                   "t.csv: row 3: the byte 0xF6, which is not UTF-8, where row 2 has the UTF-8 character");
         QTest::newRow("line break in a text")
             << QStringList{"set", "@euro.cfg", "Italy", "cl", "1", "a\nb"} << tmpl << QByteArray()
             << QByteArray("cannot hold a line break (U+000A)");

@@ -1,0 +1,105 @@
+#include "places/FileShift.h"
+
+#include "document/ConfigBuffer.h"
+#include "document/TemplateFile.h"
+#include "places/DocumentFile.h"
+#include "places/PlaceIndex.h"
+#include "places/ProgramDirectory.h"
+#include "places/ToolError.h"
+
+#include <algorithm>
+#include <set>
+
+namespace places {
+namespace {
+
+constexpr int kFewest = 3; // shifted lines that make a shift
+
+std::vector<int> nonPlaceLines(std::size_t lineCount) {
+    std::set<int> places;
+    for (const Place& place : allPlaces())
+        places.insert(place.line);
+    std::vector<int> lines;
+    for (int i = 0; i < int(lineCount); ++i) {
+        if (places.count(i) == 0)
+            lines.push_back(i);
+    }
+    return lines;
+}
+
+} // namespace
+
+std::optional<Shift> findShift(const std::vector<std::string_view>& file,
+                               const std::vector<std::string_view>& templ) {
+    const std::vector<int> others = nonPlaceLines(templ.size());
+    const int n = int(others.size());
+    const auto matches = [&](int j, int by) {
+        const int at = others[std::size_t(j)] + by;
+        return at >= 0 && at < int(file.size()) &&
+               file[std::size_t(at)] == templ[std::size_t(others[std::size_t(j)])];
+    };
+    std::vector<int> inPlace(std::size_t(n) + 1, 0); // of the lines before j, those in place
+    for (int j = 0; j < n; ++j)
+        inPlace[std::size_t(j) + 1] = inPlace[std::size_t(j)] + matches(j, 0);
+
+    std::optional<Shift> best;
+    int bestGain = 0;
+    const int reach = int(std::max(file.size(), templ.size()));
+    for (int by = -reach; by <= reach; ++by) {
+        if (by == 0)
+            continue;
+        // From the end up: of the lines from j on, those `by` off.
+        int off = 0;
+        for (int j = n - 1; j >= 0; --j) {
+            off += matches(j, by);
+            const int from = n - j;
+            const int stay = inPlace[std::size_t(n)] - inPlace[std::size_t(j)];
+            const int gain = off - stay;
+            if (!matches(j, by) || off < kFewest || 3 * off < 2 * from || gain <= bestGain)
+                continue;
+            // The shift starts after the last line before j that is in place.
+            int last = -1;
+            for (int i = j - 1; i >= 0 && last < 0; --i) {
+                if (matches(i, 0))
+                    last = others[std::size_t(i)];
+            }
+            bestGain = gain;
+            best = Shift{by, last + 2};
+        }
+    }
+    return best;
+}
+
+std::vector<std::string_view> linesOf(const document::ConfigBuffer& buffer) {
+    std::vector<std::string_view> lines;
+    lines.reserve(buffer.lineCount());
+    for (std::size_t i = 0; i < buffer.lineCount(); ++i)
+        lines.push_back(buffer.line(i));
+    return lines;
+}
+
+std::string describeShift(const Shift& shift) {
+    const int size = shift.by < 0 ? -shift.by : shift.by;
+    return "the file is shifted by " + std::to_string(shift.by) + (size == 1 ? " line" : " lines") +
+           " from line " + std::to_string(shift.fromLine) + " (" + std::to_string(size) +
+           (size == 1 ? " line " : " lines ") + (shift.by > 0 ? "added" : "missing") + ")";
+}
+
+std::optional<document::ConfigBuffer> templateBuffer() {
+    try {
+        return loadDocument(document::templatePath(programDirectory()));
+    } catch (const ToolError&) {
+        return std::nullopt;
+    }
+}
+
+void requireUnshifted(const document::ConfigBuffer& buffer, const std::string& file) {
+    const auto templ = templateBuffer();
+    if (!templ)
+        return;
+    if (const auto shift = findShift(linesOf(buffer), linesOf(*templ)))
+        throw ToolError(file, describeShift(*shift) + ", so its places are not on their lines; see "
+                                                      "'vantorel-places check'");
+}
+
+} // namespace places
