@@ -30,7 +30,7 @@ namespace {
 // Answers the Open dialog with the template.
 class TemplateDialog : public FileDialogs {
 public:
-    std::optional<QString> execute(const FileDialogRequest&, QWidget*) override {
+    std::optional<QString> execute(const ui::FileDialogRequest&, QWidget*) override {
         return QStringLiteral(VANTOREL_TEMPLATE_PATH);
     }
 };

@@ -23,6 +23,7 @@
 #include "qt/windows/PlaceEdit.h"
 #include "qt/windows/PlaceFieldEdits.h"
 #include "qt/windows/TipWin.h"
+#include "ui/MainDialogs.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -304,27 +305,12 @@ void TForm1::setSecondaryWindows(TForm2* about, TForm3* tip) {
     m_tip = tip;
 }
 
-FileDialogRequest TForm1::openDialogRequest() const {
-    FileDialogRequest request;
-    request.kind = FileDialogRequest::Kind::Open;
-    request.title = QStringLiteral("Open European File");
-    request.filters = {{QStringLiteral("Ludovane 99/00 Config  (euro.cfg)"), QStringLiteral("euro.cfg")},
-                       {QStringLiteral("Config Files (*.cfg)"), QStringLiteral("*.cfg")}};
-    request.filterIndex = 0;
-    request.fileName = m_openFileName;
-    request.mustExist = false;
-    return request;
+ui::FileDialogRequest TForm1::openDialogRequest() const {
+    return ui::openDialogRequest(localPath(m_openFileName));
 }
 
-FileDialogRequest TForm1::saveDialogRequest() const {
-    FileDialogRequest request;
-    request.kind = FileDialogRequest::Kind::Save;
-    request.filters = {{QStringLiteral("Ludovane 99/00 Config (*.cfg)"), QStringLiteral("*.CFG")},
-                       {QStringLiteral("Text File (*.txt)"), QStringLiteral("*.TXT")}};
-    request.filterIndex = 0;
-    request.fileName = m_documentPath;
-    request.confirmOverwrite = false;
-    return request;
+ui::FileDialogRequest TForm1::saveDialogRequest() const {
+    return ui::saveDialogRequest(localPath(m_documentPath));
 }
 
 void TForm1::selectFirstCountry() {

@@ -25,7 +25,9 @@ class TForm3;
 class TSpeedBar;
 class TSpeedButton;
 class TSpeedItem;
+namespace ui {
 struct FileDialogRequest;
+}
 
 // The main window: the country list, the ten place fields in three competition
 // groups, the country label, Apply Changes and the command bar with its two
@@ -73,8 +75,8 @@ public:
     QString openFileName() const { return m_openFileName; }
 
     // The dialogs as the commands ask for them.
-    FileDialogRequest openDialogRequest() const;
-    FileDialogRequest saveDialogRequest() const;
+    ui::FileDialogRequest openDialogRequest() const;
+    ui::FileDialogRequest saveDialogRequest() const;
 
 private:
     void createControls();

@@ -12,7 +12,7 @@
 #include <QSettings>
 #include <QStringList>
 
-std::optional<QString> QtFileDialogs::execute(const FileDialogRequest& request, QWidget* parent) {
+std::optional<QString> QtFileDialogs::execute(const ui::FileDialogRequest& request, QWidget* parent) {
     keepDialogStateInProgramFolder();
     QFileDialog dialog(parent);
     configure(dialog, request);
@@ -28,18 +28,18 @@ std::optional<QString> QtFileDialogs::execute(const FileDialogRequest& request, 
     return chosen.first();
 }
 
-void QtFileDialogs::configure(QFileDialog& dialog, const FileDialogRequest& request) {
-    const bool open = request.kind == FileDialogRequest::Kind::Open;
+void QtFileDialogs::configure(QFileDialog& dialog, const ui::FileDialogRequest& request) {
+    const bool open = request.kind == ui::FileDialogRequest::Kind::Open;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open && request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    if (!request.title.isEmpty())
-        dialog.setWindowTitle(request.title);
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
+    if (!request.title.empty())
+        dialog.setWindowTitle(QString::fromStdString(request.title));
 
     QStringList filters;
-    for (const FileFilter& filter : request.filters)
+    for (const ui::FileFilter& filter : request.filters)
         filters << nameFilter(filter);
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 0 && request.filterIndex < filters.size())
@@ -53,8 +53,8 @@ void QtFileDialogs::configure(QFileDialog& dialog, const FileDialogRequest& requ
     if (auto* model = dialog.findChild<QFileSystemModel*>())
         model->setNameFilterDisables(false);
 
-    if (!request.fileName.isEmpty())
-        dialog.selectFile(request.fileName);
+    if (!request.fileName.empty())
+        dialog.selectFile(QFile::decodeName(request.fileName.c_str()));
 }
 
 void QtFileDialogs::keepDialogStateInProgramFolder() {
@@ -63,15 +63,17 @@ void QtFileDialogs::keepDialogStateInProgramFolder() {
 }
 
 QPoint QtFileDialogs::placement(const QRect& screen, const QSize& window) {
-    return {screen.left() + (screen.width() - window.width()) / 2,
-            screen.top() + (screen.height() - window.height()) / 3};
+    const ui::DialogPosition position = ui::dialogPosition(screen.left(), screen.top(), screen.width(),
+                                                           screen.height(), window.width(), window.height());
+    return {position.left, position.top};
 }
 
-QString QtFileDialogs::nameFilter(const FileFilter& filter) {
+QString QtFileDialogs::nameFilter(const ui::FileFilter& filter) {
     // The dialog takes the patterns from the parentheses at the end of the entry;
     // a label that already ends with its pattern there is shown as it is.
-    const QString tail = QLatin1Char('(') + filter.pattern + QLatin1Char(')');
-    if (filter.label.endsWith(tail, Qt::CaseInsensitive))
-        return filter.label;
-    return filter.label + QLatin1Char(' ') + tail;
+    const QString label = QString::fromStdString(filter.label);
+    const QString tail = QLatin1Char('(') + QString::fromStdString(filter.pattern) + QLatin1Char(')');
+    if (label.endsWith(tail, Qt::CaseInsensitive))
+        return label;
+    return label + QLatin1Char(' ') + tail;
 }

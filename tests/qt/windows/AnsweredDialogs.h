@@ -13,14 +13,14 @@
 class AnsweredDialogs : public FileDialogs {
 public:
     struct Log {
-        QList<FileDialogRequest> requests;
+        QList<ui::FileDialogRequest> requests;
         QList<std::optional<QString>> answers;
     };
 
     explicit AnsweredDialogs(std::shared_ptr<Log> log)
         : m_log(std::move(log)) {}
 
-    std::optional<QString> execute(const FileDialogRequest& request, QWidget* /*parent*/) override {
+    std::optional<QString> execute(const ui::FileDialogRequest& request, QWidget* /*parent*/) override {
         m_log->requests.append(request);
         if (m_log->answers.isEmpty())
             return std::nullopt;

@@ -3,6 +3,7 @@
 
 #include "qt/app/Startup.h"
 #include "qt/windows/QtFileDialogs.h"
+#include "ui/MainDialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,19 +21,8 @@
 
 namespace {
 
-FileDialogRequest openRequest() {
-    FileDialogRequest r;
-    r.kind = FileDialogRequest::Kind::Open;
-    r.title = "Open European File";
-    r.filters = {{"Ludovane 99/00 Config  (euro.cfg)", "euro.cfg"}, {"Config Files (*.cfg)", "*.cfg"}};
-    return r;
-}
-
-FileDialogRequest saveRequest() {
-    FileDialogRequest r;
-    r.kind = FileDialogRequest::Kind::Save;
-    r.filters = {{"Ludovane 99/00 Config (*.cfg)", "*.CFG"}, {"Text File (*.txt)", "*.TXT"}};
-    return r;
+std::string localPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
 void touch(const QString& path) {
@@ -93,7 +83,7 @@ private slots:
         QFETCH(QString, label);
         QFETCH(QString, pattern);
         QFETCH(QString, entry);
-        QCOMPARE(QtFileDialogs::nameFilter({label, pattern}), entry);
+        QCOMPARE(QtFileDialogs::nameFilter({label.toStdString(), pattern.toStdString()}), entry);
     }
 
     void placement_data() {
@@ -115,9 +105,7 @@ private slots:
     void openDialogSettings() {
         QFileDialog dialog;
         QFile::remove(m_dir.filePath("euro.cfg"));
-        FileDialogRequest request = openRequest();
-        request.fileName = m_dir.filePath("euro.cfg");
-        QtFileDialogs::configure(dialog, request);
+        QtFileDialogs::configure(dialog, ui::openDialogRequest(localPath(m_dir.filePath("euro.cfg"))));
         QCOMPARE(dialog.windowTitle(), "Open European File");
         QVERIFY(dialog.testOption(QFileDialog::DontUseNativeDialog));
         QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptOpen);
@@ -134,7 +122,7 @@ private slots:
 
     void saveDialogSettings() {
         QFileDialog dialog;
-        QtFileDialogs::configure(dialog, saveRequest());
+        QtFileDialogs::configure(dialog, ui::saveDialogRequest(""));
         QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
         QCOMPARE(dialog.fileMode(), QFileDialog::AnyFile);
         QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
@@ -149,9 +137,7 @@ private slots:
         touch(dir.filePath("other.Cfg"));
         touch(dir.filePath("notes.txt"));
         QFileDialog dialog;
-        FileDialogRequest request = saveRequest();
-        request.fileName = dir.filePath("x");
-        QtFileDialogs::configure(dialog, request);
+        QtFileDialogs::configure(dialog, ui::saveDialogRequest(localPath(dir.filePath("x"))));
         auto* model = dialog.findChild<QFileSystemModel*>();
         QVERIFY(model);
         const QModelIndex root = model->index(dir.path());
@@ -165,8 +151,7 @@ private slots:
 
     void acceptedDialogGivesTheTypedPathAndIsPlaced() {
         QtFileDialogs dialogs;
-        FileDialogRequest request = openRequest();
-        request.fileName = m_dir.filePath("start.cfg");
+        const ui::FileDialogRequest request = ui::openDialogRequest(localPath(m_dir.filePath("start.cfg")));
         QPoint position;
         QPoint expected;
         whenDialogOpens([&](QFileDialog* dialog) {
@@ -186,7 +171,7 @@ private slots:
     void cancelledDialogGivesNothing() {
         QtFileDialogs dialogs;
         whenDialogOpens([](QFileDialog* dialog) { dialog->reject(); });
-        QVERIFY(!dialogs.execute(saveRequest(), nullptr));
+        QVERIFY(!dialogs.execute(ui::saveDialogRequest(""), nullptr));
     }
 
     void dialogStateIsKeptInTheProgramsFolderOnly() {
@@ -195,7 +180,7 @@ private slots:
         QFile::remove(m_home.filePath(".config/vantorel/QtProject.conf"));
         QtFileDialogs dialogs;
         whenDialogOpens([](QFileDialog* dialog) { dialog->reject(); });
-        QVERIFY(!dialogs.execute(openRequest(), nullptr));
+        QVERIFY(!dialogs.execute(ui::openDialogRequest(""), nullptr));
         QVERIFY(QFile::exists(m_home.filePath(".config/vantorel/QtProject.conf")));
         QVERIFY(!QFile::exists(elsewhere + "/QtProject.conf"));
         QVERIFY(!QFile::exists(m_home.filePath(".config/QtProject.conf")));
