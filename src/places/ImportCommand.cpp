@@ -32,15 +32,14 @@ Change resolveRow(const TableRow& row, const document::ConfigBuffer& buffer, con
             throw ToolError("line " + row.line, "wrong line: " + describePlace(place) + " is on line " +
                                                     std::to_string(place.line + 1));
     }
-    std::string bytes = placeBytes(row.text, "text");
     requireLine(buffer, place, file);
     const std::string_view old = buffer.line(std::size_t(place.line));
-    if (bytes != old) {
+    // Before the text's own checks: a garbled text may hold characters the file cannot.
+    if (const auto garbled = mojibakeProblem(old, row.text))
+        throw ToolError("text", *garbled + " (to make this change on purpose, use 'vantorel-places set')");
+    std::string bytes = placeBytes(row.text, "text");
+    if (bytes != old)
         requireCleanBytes(bytes, old, "text");
-        if (const auto garbled = mojibakeProblem(old, row.text))
-            throw ToolError("text",
-                            *garbled + " (to make this change on purpose, use 'vantorel-places set')");
-    }
     return {place, std::move(bytes), row.text};
 }
 

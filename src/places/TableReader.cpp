@@ -276,6 +276,14 @@ TableRead readTable(std::string_view bytes, const TableOptions& options, const s
     if (decoded.mixed)
         refuseMixture(decoded, format, delimiter, name);
     TableRead read;
+    // A byte order mark that a program read as Windows-1252 and saved as UTF-8: the texts were
+    // read so too, and the import refuses those it garbled.
+    constexpr std::string_view kGarbledBom = "\xC3\xAF\xC2\xBB\xC2\xBF";
+    if (decoded.text.starts_with(kGarbledBom)) {
+        decoded.text.erase(0, kGarbledBom.size());
+        read.notes.push_back("starts with '" + std::string(kGarbledBom) +
+                             "', a byte order mark read as Windows-1252: was the table opened as UTF-8?");
+    }
     if (decoded.guessed)
         read.notes.push_back("read as Windows-1252, as it is not UTF-8 and holds no UTF-8 character "
                              "(--encoding chooses)");

@@ -294,9 +294,9 @@ private slots:
             << QStringList{"import", "@euro.cfg", "@t.csv", "--delimiter", ","} << tmpl
             << QByteArray(header).replace(',', ';') + "Italy;cl;1;;x\n"
             << QByteArray("t.csv: the header has 1 column: is the separator ';'? use --delimiter ';'");
-        QTest::newRow("mojibake")
+        QTest::newRow("mojibake, and a byte order mark read as Windows-1252")
             << QStringList{"import", "@euro.cfg", "@t.csv"} << withEdits({{22, "M\xFCnchen"}})
-            << header + "Germany,cl,1,22,M\xC3\x83\xC2\xBCnchen\n"
+            << "\xC3\xAF\xC2\xBB\xC2\xBF" + header + "Germany,cl,1,22,M\xC3\x83\xC2\xBCnchen\n"
             << QByteArray("t.csv: row 2: text: 'M\xC3\x83\xC2\xBCnchen' is 'M\xC3\xBCnchen' (the "
                           "place's text) in UTF-8 read as Windows-1252: open the table as UTF-8");
         QTest::newRow("shifted file")
