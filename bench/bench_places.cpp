@@ -3,6 +3,10 @@
 // in the same run; and `import` of a full table into a 100 MB file, against the editor's
 // own Load+Write of that file in this process. Every run is checked: a failed process or
 // a wrong result fails the benchmark (exit status 1).
+// The import is also timed on the table forms that spreadsheets save: semicolons in Windows-1252
+// with CR LF, tabs in UTF-16 LE, UTF-8 with a byte order mark. The tool runs in a folder of its
+// own that holds the template, as it finds it when installed, so every import compares the
+// file with it.
 // Run by hand or through scripts/bench.sh: build/bench/bench_places [folder], default /tmp.
 
 #include "BenchChecks.h"
@@ -17,6 +21,7 @@
 #include <iterator>
 #include <spawn.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -38,7 +43,7 @@ void writeWhole(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
 }
 
-// Runs the program with its output to /dev/null; the time from spawn to exit, in ms.
+// Runs the program with its output and errors to /dev/null; the time from spawn to exit, in ms.
 double timeProcess(const std::vector<std::string>& args) {
     std::vector<char*> argv;
     for (const auto& a : args)
@@ -47,6 +52,7 @@ double timeProcess(const std::vector<std::string>& args) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     const auto start = Clock::now();
     pid_t pid = 0;
     int status = -1;
@@ -93,12 +99,46 @@ std::string changedTable(const std::string& csv, const std::string& mark) {
     return out;
 }
 
+enum class Form { Semicolons1252, Utf16Tabs, Utf8Bom };
+constexpr struct {
+    Form form;
+    const char* name;
+} kForms[] = {{Form::Semicolons1252, "semicolons, Windows-1252, CR LF"},
+              {Form::Utf16Tabs, "tabs, UTF-16 LE"},
+              {Form::Utf8Bom, "UTF-8 with a byte order mark"}};
+
+// The table with every text changed, in a spreadsheet's form. The mark each text ends with is a
+// Latin-1 letter, so its Windows-1252 byte is its code point.
+std::string tableForm(const std::string& csv, Form form, unsigned char mark) {
+    const std::string table = changedTable(csv, std::string(" ") + char(mark));
+    std::string out = form == Form::Utf16Tabs ? "\xFF\xFE" : form == Form::Utf8Bom ? "\xEF\xBB\xBF" : "";
+    for (const char c : table) {
+        const auto b = static_cast<unsigned char>(c);
+        if (form == Form::Semicolons1252) {
+            out += c == ',' ? std::string(";") : c == '\n' ? std::string("\r\n") : std::string(1, c);
+        } else if (form == Form::Utf16Tabs) {
+            out += c == ',' ? '\t' : c;
+            out += '\0';
+        } else if (b < 0x80) {
+            out += c;
+        } else {
+            out += char(0xC0 | (b >> 6));
+            out += char(0x80 | (b & 0x3F));
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const std::string folder = argc > 1 ? argv[1] : "/tmp";
     const std::string tool = VANTOREL_PLACES_PATH;
-    const std::string base = folder + "/vantorel-places-bench-" + std::to_string(::getpid());
+    // The tool's working folder, with the template in it.
+    const std::string work = folder + "/vantorel-places-bench-" + std::to_string(::getpid()) + ".d";
+    check(::mkdir(work.c_str(), 0700) == 0 && ::chdir(work.c_str()) == 0, "cannot make " + work);
+    writeWhole("templ.ate", readWhole(VANTOREL_TEMPLATE_PATH));
+    const std::string base = work + "/bench";
     const std::string file = base + ".cfg", table = base + ".csv", tableA = base + "-a.csv",
                       tableB = base + "-b.csv";
     constexpr int kRuns = 41;
@@ -136,6 +176,24 @@ int main(int argc, char** argv) {
     result("import, nothing to change (no save), over cat", importSame - cat, "ms");
     result("editor's Load+Write of the real-size file", smallLoadWrite, "ms");
 
+    // The same import from each form a spreadsheet saves, against cat plus the durable save.
+    for (const auto& [form, name] : kForms) {
+        writeWhole(tableA, tableForm(csv, form, 0xC4));
+        writeWhole(tableB, tableForm(csv, form, 0xD6));
+        const double ms = medianMs(kRuns, [&] {
+            return timeProcess({tool, "import", file, ++turn % 2 ? tableA : tableB});
+        });
+        check(readWhole(file).find(turn % 2 ? "England Champions League 1 \xC4\r\n"
+                                            : "England Champions League 1 \xD6\r\n") != std::string::npos,
+              std::string("import of ") + name + " did not change the file");
+        std::printf("  import from %s %.2f ms: %+.2f over cat and the editor's Load+Write\n", name, ms,
+                    ms - cat - smallLoadWrite);
+        result(std::string("import of 212 places from ") + name + ", over cat and Load+Write",
+               ms - cat - smallLoadWrite, "ms");
+    }
+    writeWhole(tableA, changedTable(csv, " A"));
+    writeWhole(tableB, changedTable(csv, " B"));
+
     // 100 MB: the places at the top, then lines of the same kind as in bench_bigfiles.
     std::string big = readWhole(VANTOREL_TEMPLATE_PATH);
     big.reserve(100'000'064);
@@ -155,7 +213,8 @@ int main(int argc, char** argv) {
     result("100 MB: import of 212 places, a process", bigImport, "ms");
     result("100 MB: import against Load+Write", bigImport / loadWrite, "x");
 
-    for (const auto& path : {file, table, tableA, tableB})
+    for (const auto& path : {file, table, tableA, tableB, work + "/templ.ate"})
         ::unlink(path.c_str());
+    ::rmdir(work.c_str());
     return bench::failures == 0 ? 0 : 1;
 }

@@ -44,7 +44,8 @@ std::optional<Shift> findShift(const std::vector<std::string_view>& file,
 
     std::optional<Shift> best;
     int bestGain = 0;
-    const int reach = int(std::max(file.size(), templ.size()));
+    // A shift by more lines than the template has is not looked for.
+    const int reach = int(templ.size());
     for (int by = -reach; by <= reach; ++by) {
         if (by == 0)
             continue;
@@ -70,10 +71,11 @@ std::optional<Shift> findShift(const std::vector<std::string_view>& file,
     return best;
 }
 
-std::vector<std::string_view> linesOf(const document::ConfigBuffer& buffer) {
+std::vector<std::string_view> linesOf(const document::ConfigBuffer& buffer, std::size_t most) {
     std::vector<std::string_view> lines;
-    lines.reserve(buffer.lineCount());
-    for (std::size_t i = 0; i < buffer.lineCount(); ++i)
+    const std::size_t count = std::min(buffer.lineCount(), most);
+    lines.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
         lines.push_back(buffer.line(i));
     return lines;
 }
@@ -97,7 +99,7 @@ void requireUnshifted(const document::ConfigBuffer& buffer, const std::string& f
     const auto templ = templateBuffer();
     if (!templ)
         return;
-    if (const auto shift = findShift(linesOf(buffer), linesOf(*templ)))
+    if (const auto shift = findShift(linesOf(buffer, 2 * templ->lineCount()), linesOf(*templ)))
         throw ToolError(file, describeShift(*shift) + ", so its places are not on their lines; see "
                                                       "'vantorel-places check'");
 }

@@ -22,7 +22,9 @@ struct Shift {
 std::optional<Shift> findShift(const std::vector<std::string_view>& file,
                                const std::vector<std::string_view>& templ);
 
-std::vector<std::string_view> linesOf(const document::ConfigBuffer& buffer);
+// The buffer's first `most` lines.
+std::vector<std::string_view> linesOf(const document::ConfigBuffer& buffer,
+                                      std::size_t most = std::size_t(-1));
 
 // "the file is shifted by 1 line from line 1".
 std::string describeShift(const Shift& shift);
