@@ -181,6 +181,9 @@ private slots:
         QTest::newRow("check finds a shifted file")
             << L{{"check", "@table.csv"}} << "; mine\r\n" + templateBytes() << 1
             << QByteArray("@table.csv: the file is shifted by 1 line from line 1 (1 line added)") << Edits{};
+        QTest::newRow("check: other comment lines than the template's are no shift")
+            << L{{"check", "@table.csv"}} << QByteArray(templateBytes()).replace("; ", "# ") << 0
+            << QByteArray() << Edits{};
         QTest::newRow("export csv then import: same bytes")
             << L{{"export", "@euro.cfg", "-o", "@table.csv"}, {"import", "@euro.cfg", "@table.csv"}}
             << QByteArray() << 0 << QByteArray("0 of 212 places changed\n") << Edits{};
