@@ -19,9 +19,10 @@ struct ExportOptions {
     bool excel = false; // UTF-8 with a byte order mark and CR LF, as Excel opens it by double-click
 };
 
-int showCommand(const std::string& file, const std::vector<std::string>& countries, std::ostream& out);
+int showCommand(const std::string& file, const std::vector<std::string>& countries, std::ostream& out,
+                std::ostream& err);
 int exportCommand(const std::string& file, const ExportOptions& options, const std::string& output,
-                  std::ostream& out);
+                  std::ostream& out, std::ostream& err);
 int setCommand(const std::string& file, const std::string& country, const std::string& competition,
                const std::string& slot, const std::string& text, std::ostream& out);
 // With `dryRun`, lists what would change as diff does, with its exit codes, and writes nothing.

@@ -2,6 +2,7 @@
 
 #include "core/Utf8Path.h"
 #include "places/DocumentFile.h"
+#include "places/FileShift.h"
 #include "places/PlaceIndex.h"
 #include "places/PlaceText.h"
 #include "places/TableWriter.h"
@@ -12,7 +13,7 @@
 namespace places {
 
 int exportCommand(const std::string& file, const ExportOptions& options, const std::string& output,
-                  std::ostream& out) {
+                  std::ostream& out, std::ostream& err) {
     std::error_code ec;
     if (output != "-" && std::filesystem::equivalent(core::utf8Path(file), core::utf8Path(output), ec))
         throw ToolError(output, "is the file being exported; the table would overwrite it");
@@ -25,6 +26,7 @@ int exportCommand(const std::string& file, const ExportOptions& options, const s
     if (*format == TableFormat::Json && csvOptions)
         throw ToolError(output, "--delimiter, --encoding and --excel are for CSV: JSON is always UTF-8");
     const auto buffer = loadDocument(file);
+    warnIfShifted(buffer, file, err);
     Table table{{"country", "competition", "slot", "line", "text"}, {false, false, true, true, false}, {}};
     for (const Place& place : allPlaces())
         table.rows.push_back({std::string(countryName(place.country)),

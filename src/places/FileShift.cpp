@@ -8,6 +8,7 @@
 #include "places/ToolError.h"
 
 #include <algorithm>
+#include <ostream>
 #include <set>
 
 namespace places {
@@ -95,13 +96,27 @@ std::optional<document::ConfigBuffer> templateBuffer() {
     }
 }
 
-void requireUnshifted(const document::ConfigBuffer& buffer, const std::string& file) {
+namespace {
+
+std::optional<Shift> shiftFromTemplate(const document::ConfigBuffer& buffer) {
     const auto templ = templateBuffer();
     if (!templ)
-        return;
-    if (const auto shift = findShift(linesOf(buffer, 2 * templ->lineCount()), linesOf(*templ)))
+        return std::nullopt;
+    return findShift(linesOf(buffer, 2 * templ->lineCount()), linesOf(*templ));
+}
+
+} // namespace
+
+void requireUnshifted(const document::ConfigBuffer& buffer, const std::string& file) {
+    if (const auto shift = shiftFromTemplate(buffer))
         throw ToolError(file, describeShift(*shift) + ", so its places are not on their lines; see "
                                                       "'vantorel-places check'");
+}
+
+void warnIfShifted(const document::ConfigBuffer& buffer, const std::string& file, std::ostream& err) {
+    if (const auto shift = shiftFromTemplate(buffer))
+        err << kProgramName << ": " << file << ": warning: " << describeShift(*shift)
+            << ", so its places are not on their lines; see 'vantorel-places check'\n";
 }
 
 } // namespace places

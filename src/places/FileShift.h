@@ -2,6 +2,7 @@
 
 #include "document/ConfigBuffer.h"
 
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,5 +36,8 @@ std::optional<document::ConfigBuffer> templateBuffer();
 // A ToolError naming `file` when it is shifted from the template that 'new' would write
 // (nothing is compared when there is no template).
 void requireUnshifted(const document::ConfigBuffer& buffer, const std::string& file);
+
+// The same as a warning on `err`, for the commands that only read the file.
+void warnIfShifted(const document::ConfigBuffer& buffer, const std::string& file, std::ostream& err);
 
 } // namespace places

@@ -76,13 +76,13 @@ void defineCommands(CLI::App& app, Arguments& a, std::function<int()>& run, std:
     auto* show = addCommand(app, "show",
                             "Show each country's places, grouped by competition (all 48 countries "
                             "when none is named).",
-                            run, [&] { return showCommand(a.file, a.countries, out); });
+                            run, [&] { return showCommand(a.file, a.countries, out, err); });
     show->add_option("FILE", a.file, "the euro.cfg")->required();
     show->add_option("COUNTRY", a.countries, "countries by list entry or caption, any case");
 
     auto* exportCmd =
         addCommand(app, "export", "Write all 212 places as a table, in the country list's order.", run,
-                   [&] { return exportCommand(a.file, a.exportOptions(), a.output, out); });
+                   [&] { return exportCommand(a.file, a.exportOptions(), a.output, out, err); });
     exportCmd->add_option("FILE", a.file, "the euro.cfg")->required();
     exportCmd
         ->add_option("--format", a.tableFormat,

@@ -2,6 +2,7 @@
 
 #include "document/CountryPlaces.h"
 #include "places/DocumentFile.h"
+#include "places/FileShift.h"
 #include "places/PlaceIndex.h"
 #include "places/PlaceText.h"
 
@@ -9,7 +10,8 @@
 
 namespace places {
 
-int showCommand(const std::string& file, const std::vector<std::string>& countries, std::ostream& out) {
+int showCommand(const std::string& file, const std::vector<std::string>& countries, std::ostream& out,
+                std::ostream& err) {
     std::vector<int> rows;
     for (const auto& name : countries)
         rows.push_back(requireCountry(name));
@@ -18,6 +20,7 @@ int showCommand(const std::string& file, const std::vector<std::string>& countri
             rows.push_back(row);
     }
     const auto buffer = loadDocument(file);
+    warnIfShifted(buffer, file, err);
     std::string text;
     for (const int row : rows) {
         text += std::string(countryName(row)) + "\n";
