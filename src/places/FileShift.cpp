@@ -39,9 +39,13 @@ std::optional<Shift> findShift(const std::vector<std::string_view>& file,
         return at >= 0 && at < int(file.size()) &&
                file[std::size_t(at)] == templ[std::size_t(others[std::size_t(j)])];
     };
-    std::vector<int> inPlace(std::size_t(n) + 1, 0); // of the lines before j, those in place
-    for (int j = 0; j < n; ++j)
-        inPlace[std::size_t(j) + 1] = inPlace[std::size_t(j)] + matches(j, 0);
+    std::vector<int> inPlace(std::size_t(n) + 1, 0);      // of the lines before j, those in place
+    std::vector<int> lastInPlace(std::size_t(n) + 1, -1); // the last of them
+    for (int j = 0; j < n; ++j) {
+        const bool here = matches(j, 0);
+        inPlace[std::size_t(j) + 1] = inPlace[std::size_t(j)] + here;
+        lastInPlace[std::size_t(j) + 1] = here ? others[std::size_t(j)] : lastInPlace[std::size_t(j)];
+    }
 
     std::optional<Shift> best;
     int bestGain = 0;
@@ -60,13 +64,8 @@ std::optional<Shift> findShift(const std::vector<std::string_view>& file,
             if (!matches(j, by) || off < kFewest || 3 * off < 2 * from || gain <= bestGain)
                 continue;
             // The shift starts after the last line before j that is in place.
-            int last = -1;
-            for (int i = j - 1; i >= 0 && last < 0; --i) {
-                if (matches(i, 0))
-                    last = others[std::size_t(i)];
-            }
             bestGain = gain;
-            best = Shift{by, last + 2};
+            best = Shift{by, lastInPlace[std::size_t(j)] + 2};
         }
     }
     return best;

@@ -28,12 +28,13 @@ bool startsWith(std::string_view bytes, std::string_view prefix) {
 }
 
 DecodedTable fromUtf16(std::string_view bytes, bool bigEndian, const std::string& name) {
-    if (startsWith(bytes, bigEndian ? kUtf16BeBom : kUtf16LeBom))
-        bytes.remove_prefix(2);
+    const std::size_t bom = startsWith(bytes, bigEndian ? kUtf16BeBom : kUtf16LeBom) ? 2 : 0;
+    bytes.remove_prefix(bom);
     std::size_t badAt = 0;
     auto text = unicode::utf16ToUtf8(bytes, bigEndian, badAt);
     if (!text)
-        throw ToolError(name, "not valid UTF-16: a broken character at byte " + std::to_string(badAt + 3));
+        throw ToolError(name,
+                        "not valid UTF-16: a broken character at byte " + std::to_string(bom + badAt + 1));
     return {std::move(*text), bigEndian ? Encoding::Utf16Be : Encoding::Utf16Le, false, std::nullopt};
 }
 
