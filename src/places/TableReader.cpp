@@ -218,7 +218,7 @@ int lineAt(std::string_view text, std::size_t offset) {
                                 const std::string& name) {
     const auto& mixed = *decoded.mixed;
     std::string unit = "line";
-    std::function<int(std::size_t)> rowOf = [&](std::size_t offset) {
+    std::function<int(std::size_t)> numberAt = [&](std::size_t offset) {
         return lineAt(decoded.text, offset);
     };
     std::vector<CsvRecord> records;
@@ -226,7 +226,7 @@ int lineAt(std::string_view text, std::size_t offset) {
         try {
             records = parseCsv(decoded.text, delimiter, name);
             unit = "row";
-            rowOf = [&](std::size_t offset) {
+            numberAt = [&](std::size_t offset) {
                 return recordAt(records, offset);
             };
         } catch (const ToolError&) {
@@ -234,16 +234,19 @@ int lineAt(std::string_view text, std::size_t offset) {
     }
     char byte[8];
     std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(decoded.text[mixed.otherAt]));
-    const int utf8Row = rowOf(mixed.utf8At), otherRow = rowOf(mixed.otherAt);
+    const int utf8Row = numberAt(mixed.utf8At), otherRow = numberAt(mixed.otherAt);
     const std::string character =
         "the UTF-8 character " + inQuotes(decoded.text.substr(mixed.utf8At, mixed.utf8Length));
     const std::string other = "the byte " + std::string(byte) + ", which is not UTF-8";
+    const std::string advice = ": the table mixes two encodings; save it again as UTF-8, or give --encoding";
+    if (utf8Row == otherRow)
+        throw ToolError(name, unit + " " + std::to_string(utf8Row) + " has both " + character + " and " +
+                                  other + advice);
     const bool utf8Later = mixed.utf8At > mixed.otherAt;
     throw ToolError(name, unit + " " + std::to_string(std::max(utf8Row, otherRow)) + ": " +
                               (utf8Later ? character : other) + ", where " + unit + " " +
                               std::to_string(std::min(utf8Row, otherRow)) + " has " +
-                              (utf8Later ? other : character) +
-                              ": the table mixes two encodings; save it again as UTF-8, or give --encoding");
+                              (utf8Later ? other : character) + advice);
 }
 
 TableFormat formatOf(const TableOptions& options, const std::string& name, std::string_view text) {
