@@ -1,10 +1,10 @@
 #include "places/FileShift.h"
 
+#include "core/ProgramDirectory.h"
 #include "document/ConfigBuffer.h"
 #include "document/TemplateFile.h"
 #include "places/DocumentFile.h"
 #include "places/PlaceIndex.h"
-#include "places/ProgramDirectory.h"
 #include "places/ToolError.h"
 
 #include <algorithm>
@@ -89,7 +89,7 @@ std::string describeShift(const Shift& shift) {
 
 std::optional<document::ConfigBuffer> templateBuffer() {
     try {
-        return loadDocument(document::templatePath(programDirectory()));
+        return loadDocument(document::templatePath(core::programDirectory()));
     } catch (const ToolError&) {
         return std::nullopt;
     }

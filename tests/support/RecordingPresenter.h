@@ -1,12 +1,12 @@
 #pragma once
 
-#include "qt/app/MessagePresenter.h"
+#include "ui/MessagePresenter.h"
 
 #include <QList>
 #include <QString>
 
 // Records the message boxes the error report would show.
-class RecordingPresenter : public app::MessagePresenter {
+class RecordingPresenter : public ui::MessagePresenter {
 public:
     struct Box {
         QString caption;
@@ -15,8 +15,10 @@ public:
     };
     QList<Box> boxes;
 
-    void showStop(const QString& caption, const QString& text) override { boxes.append({caption, text}); }
-    void showWarning(const QString& caption, const QString& text) override {
-        boxes.append({caption, text, true});
+    void showStop(const std::string& caption, const std::string& text) override {
+        boxes.append({QString::fromStdString(caption), QString::fromStdString(text)});
+    }
+    void showWarning(const std::string& caption, const std::string& text) override {
+        boxes.append({QString::fromStdString(caption), QString::fromStdString(text), true});
     }
 };

@@ -1,15 +1,23 @@
 #include "qt/app/CommandLine.h"
 
+#include "ui/CommandLine.h"
+
 #include <QFileInfo>
+
+#include <string>
+#include <vector>
 
 namespace app {
 
 CommandLine parseCommandLine(const QStringList& arguments) {
+    std::vector<std::string> utf8;
+    for (const QString& argument : arguments)
+        utf8.push_back(argument.toStdString());
+    const ui::CommandLine parsed = ui::parseCommandLine(utf8);
     CommandLine commandLine;
-    if (arguments.size() > 1)
-        commandLine.usageError = true;
-    else if (arguments.size() == 1)
-        commandLine.file = QFileInfo(arguments.front()).absoluteFilePath();
+    commandLine.usageError = parsed.usageError;
+    if (parsed.file)
+        commandLine.file = QFileInfo(QString::fromStdString(*parsed.file)).absoluteFilePath();
     return commandLine;
 }
 

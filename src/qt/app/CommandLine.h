@@ -7,12 +7,10 @@
 
 namespace app {
 
-inline constexpr const char* kUsage = "usage: vantorel [FILE]";
-
-// What the command line asks for: at most one file, opened as Open opens what its dialog
-// returns. More than one argument is a usage error and the editor starts as without any.
+// The command line as ui::parseCommandLine() reads it, with the file made absolute as the
+// Open dialog gives it.
 struct CommandLine {
-    std::optional<QString> file; // absolute, as the Open dialog gives it
+    std::optional<QString> file;
     bool usageError = false;
 };
 

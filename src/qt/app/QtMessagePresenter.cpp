@@ -16,12 +16,12 @@ void show(QMessageBox::Icon icon, const QString& caption, const QString& text) {
 
 } // namespace
 
-void QtMessagePresenter::showStop(const QString& caption, const QString& text) {
-    show(QMessageBox::Critical, caption, text);
+void QtMessagePresenter::showStop(const std::string& caption, const std::string& text) {
+    show(QMessageBox::Critical, QString::fromStdString(caption), QString::fromStdString(text));
 }
 
-void QtMessagePresenter::showWarning(const QString& caption, const QString& text) {
-    show(QMessageBox::Warning, caption, text);
+void QtMessagePresenter::showWarning(const std::string& caption, const std::string& text) {
+    show(QMessageBox::Warning, QString::fromStdString(caption), QString::fromStdString(text));
 }
 
 } // namespace app

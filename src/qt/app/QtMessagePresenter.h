@@ -1,15 +1,15 @@
 #pragma once
 
-#include "qt/app/MessagePresenter.h"
+#include "ui/MessagePresenter.h"
 
 namespace app {
 
-// MessagePresenter on QMessageBox: application modal, so that no other window of
-// the program takes input while it is open.
-class QtMessagePresenter : public MessagePresenter {
+// The message boxes on QMessageBox: application modal, so that no other window of the program
+// takes input while one is open.
+class QtMessagePresenter : public ui::MessagePresenter {
 public:
-    void showStop(const QString& caption, const QString& text) override;
-    void showWarning(const QString& caption, const QString& text) override;
+    void showStop(const std::string& caption, const std::string& text) override;
+    void showWarning(const std::string& caption, const std::string& text) override;
 };
 
 } // namespace app

@@ -1,6 +1,6 @@
 #include "qt/app/Startup.h"
 
-#include "qt/app/ErrorReport.h"
+#include "ui/Application.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -8,21 +8,12 @@
 namespace app {
 
 void setApplicationTitle() {
-    QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+    QCoreApplication::setApplicationName(QString::fromLatin1(ui::kApplicationTitle));
 }
 
 void useClassicStyle() {
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(style);
-}
-
-int runProgram(ErrorReport& report, const std::function<int()>& program) {
-    try {
-        return program();
-    } catch (...) {
-        report.reportEscaped(std::current_exception());
-        return 1;
-    }
 }
 
 } // namespace app

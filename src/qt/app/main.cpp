@@ -4,12 +4,13 @@
 
 #include "core/Boundary.h"
 #include "qt/app/CommandLine.h"
-#include "qt/app/ErrorReport.h"
 #include "qt/app/ProgramWindows.h"
 #include "qt/app/QtMessagePresenter.h"
 #include "qt/app/Startup.h"
 #include "qt/windows/MainWin.h"
 #include "qt/windows/QtFileDialogs.h"
+#include "ui/Application.h"
+#include "ui/ErrorReport.h"
 
 #include <QApplication>
 
@@ -19,15 +20,15 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     app::QtMessagePresenter presenter;
-    app::ErrorReport errorReport(presenter);
+    ui::ErrorReport errorReport(presenter);
     errorReport.install();
 
     // One file may be named, as "Open With" in a file manager does.
     const app::CommandLine commandLine = app::parseCommandLine(QApplication::arguments().mid(1));
     if (commandLine.usageError)
-        std::fprintf(stderr, "%s\n", app::kUsage);
+        std::fprintf(stderr, "%s\n", ui::kUsage);
 
-    return app::runProgram(errorReport, [&] {
+    return ui::runProgram(errorReport, [&] {
         app::setApplicationTitle();
         app::useClassicStyle();
         app::ProgramWindows windows(std::make_unique<QtFileDialogs>());

@@ -1,8 +1,8 @@
 #include "core/Boundary.h"
 #include "core/Exception.h"
-#include "qt/app/ErrorReport.h"
 #include "qt/app/Startup.h"
 #include "support/RecordingPresenter.h"
+#include "ui/ErrorReport.h"
 
 #include <QApplication>
 #include <QRegularExpression>
@@ -10,7 +10,7 @@
 
 #include <stdexcept>
 
-using app::ErrorReport;
+using ui::ErrorReport;
 
 class TestErrorReport : public QObject {
     Q_OBJECT
@@ -123,7 +123,7 @@ private slots:
         RecordingPresenter presenter;
         ErrorReport report(presenter);
         const int code =
-            app::runProgram(report, []() -> int { throw core::EResNotFound("Resource MAINICON not found"); });
+            ui::runProgram(report, []() -> int { throw core::EResNotFound("Resource MAINICON not found"); });
         QCOMPARE(code, 1);
         QCOMPARE(presenter.boxes.size(), 1);
         QCOMPARE(presenter.boxes[0].caption, "Application Error");
@@ -135,8 +135,8 @@ private slots:
     void aProgramThatEndsNormallyKeepsItsExitCode() {
         RecordingPresenter presenter;
         ErrorReport report(presenter);
-        QCOMPARE(app::runProgram(report, [] { return 0; }), 0);
-        QCOMPARE(app::runProgram(report, [] { return 3; }), 3);
+        QCOMPARE(ui::runProgram(report, [] { return 0; }), 0);
+        QCOMPARE(ui::runProgram(report, [] { return 3; }), 3);
         QVERIFY(presenter.boxes.isEmpty());
     }
 

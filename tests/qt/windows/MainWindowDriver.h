@@ -4,10 +4,9 @@
 // clicks on the command bar and the country list, typing into place fields,
 // and a recording error report.
 
-#include "document/TestFiles.h"
 #include "AnsweredDialogs.h"
 #include "document/CountryPlaces.h"
-#include "qt/app/ErrorReport.h"
+#include "document/TestFiles.h"
 #include "qt/app/Startup.h"
 #include "qt/controls/commandbar/SpeedButton.h"
 #include "qt/controls/commandbar/SpeedItem.h"
@@ -17,6 +16,7 @@
 #include "qt/windows/CountryList.h"
 #include "qt/windows/MainWin.h"
 #include "support/RecordingPresenter.h"
+#include "ui/ErrorReport.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,7 +31,7 @@
 class MainWindowDriver {
 public:
     RecordingPresenter presenter;
-    app::ErrorReport report{presenter};
+    ui::ErrorReport report{presenter};
     std::shared_ptr<AnsweredDialogs::Log> dialogs = std::make_shared<AnsweredDialogs::Log>();
     std::unique_ptr<TForm1> form;
 

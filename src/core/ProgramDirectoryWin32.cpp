@@ -1,13 +1,12 @@
-#include "places/ProgramDirectory.h"
+#include "core/ProgramDirectory.h"
 
-#include "core/FileKit.h"
 #include "core/WideText.h"
 
 #include <windows.h>
 
-namespace places {
+namespace core {
 
-std::string programDirectory() {
+std::string programPath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
@@ -15,10 +14,10 @@ std::string programDirectory() {
             return {};
         if (length < path.size()) {
             path.resize(length);
-            return core::files::parentDirectory(core::win32::narrow(path));
+            return win32::narrow(path);
         }
         path.resize(path.size() * 2); // cut short: try again with more room
     }
 }
 
-} // namespace places
+} // namespace core

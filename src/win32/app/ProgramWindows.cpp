@@ -1,0 +1,42 @@
+#include "win32/app/ProgramWindows.h"
+
+#include "core/Boundary.h"
+#include "win32/windows/AboutWin.h"
+#include "win32/windows/MainWin.h"
+#include "win32/windows/TipWin.h"
+
+namespace app {
+
+ProgramWindows::ProgramWindows() {
+    m_form1 = std::make_unique<TForm1>();
+    core::runGuarded([&] { m_form1->FormCreate(); });
+    m_form1->show();
+
+    m_form2 = std::make_unique<TForm2>(m_form1->hwnd());
+    core::runGuarded([&] { m_form2->FormCreate(); });
+
+    m_form3 = std::make_unique<TForm3>(m_form1->hwnd());
+    core::runGuarded([&] { m_form3->FormCreate(); });
+}
+
+ProgramWindows::~ProgramWindows() = default;
+
+std::vector<HWND> ProgramWindows::tabWindows() const {
+    std::vector<HWND> windows;
+    for (const win32::Window* w :
+         {static_cast<const win32::Window*>(m_form1.get()), static_cast<const win32::Window*>(m_form2.get()),
+          static_cast<const win32::Window*>(m_form3.get())})
+        if (w && w->hwnd())
+            windows.push_back(w->hwnd());
+    return windows;
+}
+
+void ProgramWindows::shutDown() {
+    core::runGuarded([&] { m_form3->FormDestroy(); });
+    m_form3.reset();
+    m_form2.reset();
+    core::runGuarded([&] { m_form1->FormDestroy(); });
+    m_form1.reset();
+}
+
+} // namespace app

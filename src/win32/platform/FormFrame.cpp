@@ -1,0 +1,51 @@
+#include "win32/platform/FormFrame.h"
+
+#include "win32/platform/Dpi.h"
+#include "win32/platform/Window.h"
+
+namespace win32 {
+
+namespace {
+
+RECT frameAround(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, UINT dpi) {
+    RECT frame{0, 0, dpi::scale(clientWidth, dpi), dpi::scale(clientHeight, dpi)};
+    using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi = reinterpret_cast<AdjustForDpi>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+    if (!adjustForDpi || !adjustForDpi(&frame, style, FALSE, exStyle, dpi))
+        ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    return frame;
+}
+
+} // namespace
+
+RECT centredFrame(int clientWidth, int clientHeight, DWORD style, DWORD exStyle) {
+    const POINT origin{0, 0};
+    const HMONITOR monitor = ::MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    ::GetMonitorInfoW(monitor, &info);
+    const RECT& screen = info.rcMonitor;
+    const UINT dpi = dpi::forPoint({screen.left, screen.top});
+    RECT frame = frameAround(clientWidth, clientHeight, style, exStyle, dpi);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    const int left = screen.left + (screen.right - screen.left - width) / 2;
+    const int top = screen.top + (screen.bottom - screen.top - height) / 2;
+    return {left, top, left + width, top + height};
+}
+
+RECT frameForDpi(HWND hwnd, int clientWidth, int clientHeight, UINT dpi, const RECT& suggested) {
+    const auto style = DWORD(::GetWindowLongPtrW(hwnd, GWL_STYLE));
+    const auto exStyle = DWORD(::GetWindowLongPtrW(hwnd, GWL_EXSTYLE));
+    const RECT frame = frameAround(clientWidth, clientHeight, style, exStyle, dpi);
+    return {suggested.left, suggested.top, suggested.left + frame.right - frame.left,
+            suggested.top + frame.bottom - frame.top};
+}
+
+HICON loadProgramIcon(const wchar_t* name, bool small, UINT dpi) {
+    const int size = dpi::systemMetric(small ? SM_CXSMICON : SM_CXICON, dpi);
+    return static_cast<HICON>(::LoadImageW(programInstance(), name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
+} // namespace win32

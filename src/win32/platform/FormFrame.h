@@ -1,0 +1,18 @@
+#pragma once
+
+#include <windows.h>
+
+namespace win32 {
+
+// The frame of a top-level window whose client area has the given size at 96 dpi, scaled to
+// the DPI of the primary monitor and centred on it.
+RECT centredFrame(int clientWidth, int clientHeight, DWORD style, DWORD exStyle);
+
+// The frame that keeps the same client size at 96 dpi for the window's new DPI (WM_DPICHANGED
+// suggests one that scales the whole frame, borders included).
+RECT frameForDpi(HWND hwnd, int clientWidth, int clientHeight, UINT dpi, const RECT& suggested);
+
+// The program's icon resource at the system's size for large (32 px at 96 dpi) or small icons.
+HICON loadProgramIcon(const wchar_t* name, bool small, UINT dpi);
+
+} // namespace win32
