@@ -11,10 +11,10 @@ class TForm3;
 
 namespace app {
 
-// The program's three windows. Created in order, each running its creation handler: the main
-// window (then shown), the About window (hidden), the Tip of the Day window (shown unless its
-// stored choice hides it). shutDown() runs the destruction handlers in reverse order and
-// destroys the windows.
+// TForm1, TForm2 and TForm3, made in that order as the Qt front end makes its own, each
+// creation handler inside the handler boundary; the main window shows itself after its handler,
+// About stays hidden, Tip of the Day decides in its handler. shutDown() takes them down in
+// reverse, with their destruction handlers.
 class ProgramWindows {
 public:
     ProgramWindows();
