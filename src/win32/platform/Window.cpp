@@ -45,7 +45,8 @@ void Window::create(const CreateSpec& spec) {
         ::CreateWindowExW(spec.exStyle, spec.className, spec.caption.c_str(), spec.style, f.left, f.top,
                           width, height, spec.owner, nullptr, programInstance(), this);
     if (!hwnd)
-        throw core::Exception("Cannot create the window");
+        throw core::Exception("Cannot create the window (system error " + std::to_string(::GetLastError()) +
+                              ")");
 }
 
 LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

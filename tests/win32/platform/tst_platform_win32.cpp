@@ -1,0 +1,127 @@
+// The Windows front end's platform pieces on the system itself: run under Wine by the Linux
+// build's tests (tst_platform_win32). Plain C++: there is no Qt in the Windows build.
+
+#include "core/Boundary.h"
+#include "core/Exception.h"
+#include "win32/platform/Dpi.h"
+#include "win32/platform/Font.h"
+#include "win32/platform/SystemColors.h"
+#include "win32/platform/Text1252.h"
+#include "win32/platform/Window.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+int g_failed = 0;
+int g_passed = 0;
+
+void check(bool ok, const std::string& what) {
+    ++(ok ? g_passed : g_failed);
+    if (!ok)
+        std::printf("FAIL: %s\n", what.c_str());
+}
+
+// Boxes that touch at 96 dpi still touch when scaled, whatever the rounding.
+static_assert(win32::dpi::scale(ui::Box{13, 40, 188, 110}, 144).right() ==
+              win32::dpi::scale(ui::Box{201, 40, 14, 110}, 144).left);
+static_assert(win32::dpi::scale(ui::Box{0, 0, 617, 30}, 120).bottom() ==
+              win32::dpi::scale(ui::Box{0, 30, 617, 251}, 120).top);
+static_assert(win32::dpi::scale(11, 144) == 17 && win32::dpi::scale(-11, 144) == -17);
+
+constexpr UINT kThrowProgramError = WM_APP + 1;
+constexpr UINT kThrowOtherError = WM_APP + 2;
+constexpr UINT kAnswer = WM_APP + 3;
+
+class ThrowingWindow : public win32::Window {
+public:
+    ThrowingWindow() {
+        registerClass({L"VantorelPlatformTest"});
+        // Message-only windows: the test needs no display.
+        create({L"VantorelPlatformTest", L"test", 0, 0, RECT{0, 0, 100, 100}, HWND_MESSAGE});
+    }
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == kThrowProgramError)
+            throw core::EInvalidOperation("Text exceeds memo capacity");
+        if (message == kThrowOtherError)
+            throw std::runtime_error("boom");
+        if (message == kAnswer)
+            return 42;
+        return defaultHandling(message, wParam, lParam);
+    }
+};
+
+void handlerErrorsReachTheErrorReportAndTheWindowGoesOn() {
+    std::vector<std::string> reported;
+    const core::ErrorSink previous = core::setErrorSink([&](std::exception_ptr error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& e) {
+            reported.push_back(e.what());
+        }
+    });
+    {
+        ThrowingWindow window;
+        check(window.hwnd() != nullptr, "the window stands");
+        check(::SendMessageW(window.hwnd(), kThrowProgramError, 0, 0) == 0, "a failed handler answers 0");
+        ::SendMessageW(window.hwnd(), kThrowOtherError, 0, 0);
+        check(reported == std::vector<std::string>{"Text exceeds memo capacity", "boom"},
+              "both errors reported");
+        check(::SendMessageW(window.hwnd(), kAnswer, 0, 0) == 42, "the window answers after the errors");
+        const HWND hwnd = window.hwnd();
+        window.destroy();
+        check(window.hwnd() == nullptr && !::IsWindow(hwnd), "destroy() forgets the handle");
+    }
+    core::setErrorSink(previous);
+}
+
+void controlsShowAndGiveBackEveryByteAsWindows1252() {
+    std::string all;
+    for (int b = 1; b < 256; ++b) // the window text ends at a NUL
+        all.push_back(char(b));
+    const HWND edit = ::CreateWindowExW(0, L"EDIT", L"", ES_AUTOHSCROLL, 0, 0, 100, 20, HWND_MESSAGE, nullptr,
+                                        nullptr, nullptr);
+    win32::text1252::setWindowText(edit, all);
+    check(win32::text1252::windowText(edit) == all, "bytes 1 to 255 round-trip through an edit control");
+    ::SetWindowTextW(edit, L"a\u0141b\U0001F600c");
+    check(win32::text1252::windowText(edit) == "abc", "what the code page cannot hold is left out");
+    ::DestroyWindow(edit);
+
+    check(win32::text1252::toWide("\x80\xE9\x81") == L"\u20AC\u00E9\u0081",
+          "euro, e acute, an undefined byte");
+    check(!win32::text1252::fromWide(L"\u0141\u00F3d\u017A"), "a Polish name is refused");
+    check(win32::text1252::fromWide(L"Br\u00F8ndby") == std::string("Br\xF8ndby"), "a Danish name is taken");
+    check(win32::text1252::firstRefused(L"ab\U0001F600") == std::optional<std::size_t>(2),
+          "a surrogate pair is refused");
+    check(!win32::text1252::firstRefused(L"\u201Cok\u201D"), "curly quotes are Windows-1252");
+}
+
+void coloursAndFontsAreWhatGdiDraws() {
+    check(win32::resolveColor(core::clBtnFace) == ::GetSysColor(COLOR_BTNFACE), "a system colour");
+    check(win32::resolveColor(core::clRed) == RGB(255, 0, 0) &&
+              win32::resolveColor(core::clBlue) == RGB(0, 0, 255),
+          "plain colours");
+    const win32::Font font(ui::FontDesign{"Arial", 11, ui::fsBold | ui::fsUnderline}, 144);
+    LOGFONTW lf{};
+    check(::GetObjectW(font.handle(), sizeof lf, &lf) == sizeof lf, "the font exists");
+    check(lf.lfHeight == -17 && lf.lfWeight == FW_BOLD && lf.lfUnderline && !lf.lfItalic &&
+              std::wstring(lf.lfFaceName) == L"Arial",
+          "11 px bold underlined Arial at 150%");
+}
+
+} // namespace
+
+int wmain() {
+    handlerErrorsReachTheErrorReportAndTheWindowGoesOn();
+    controlsShowAndGiveBackEveryByteAsWindows1252();
+    coloursAndFontsAreWhatGdiDraws();
+    std::printf("%d passed, %d failed\n", g_passed, g_failed);
+    return g_failed == 0 ? 0 : 1;
+}
