@@ -3,6 +3,7 @@
 
 #include "core/Boundary.h"
 #include "core/Exception.h"
+#include "win32/platform/DesignLayout.h"
 #include "win32/platform/Dpi.h"
 #include "win32/platform/Font.h"
 #include "win32/platform/SystemColors.h"
@@ -116,9 +117,41 @@ void coloursAndFontsAreWhatGdiDraws() {
           "11 px bold underlined Arial at 150%");
 }
 
+RECT frameOf(HWND window) {
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    return r;
+}
+
+LONG fontHeight(HWND control) {
+    LOGFONTW lf{};
+    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    return lf.lfHeight;
+}
+
+void controlsFollowTheWindowsDpi() {
+    // A message-only control stands in for a child: the test needs no display. Being top-level,
+    // it keeps the system's smallest window size, so the box is taller than a field.
+    const HWND edit =
+        ::CreateWindowExW(0, L"EDIT", L"", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    win32::DesignLayout layout(144);
+    layout.add(edit, {22, 24, 147, 40}, ui::FontDesign{"Arial", 12});
+    RECT r = frameOf(edit);
+    check(r.left == 33 && r.top == 36 && r.right == 254 && r.bottom == 96 && fontHeight(edit) == -18,
+          "at 150%");
+    layout.apply(96);
+    r = frameOf(edit);
+    check(r.left == 22 && r.top == 24 && r.right == 169 && r.bottom == 64 && fontHeight(edit) == -12,
+          "back at 100%");
+    layout.setFont(edit, ui::FontDesign{"Arial", 16});
+    check(fontHeight(edit) == -16, "a new font at the current DPI");
+    ::DestroyWindow(edit);
+}
+
 } // namespace
 
 int wmain() {
+    controlsFollowTheWindowsDpi();
     handlerErrorsReachTheErrorReportAndTheWindowGoesOn();
     controlsShowAndGiveBackEveryByteAsWindows1252();
     coloursAndFontsAreWhatGdiDraws();
