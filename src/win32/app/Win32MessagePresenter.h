@@ -4,8 +4,8 @@
 
 namespace app {
 
-// The message boxes on MessageBoxW, owned by the program's active window. The "Application
-// Error" box is task-modal: every window of the program is disabled while it is open.
+// The message boxes on MessageBoxW, owned by the program's active window; while one is open the
+// program's other windows take no input. The "Application Error" box is task-modal.
 class Win32MessagePresenter : public ui::MessagePresenter {
 public:
     void showStop(const std::string& caption, const std::string& text) override;
