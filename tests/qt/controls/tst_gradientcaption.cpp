@@ -4,12 +4,11 @@
 #include "qt/controls/caption/CaptionLayout.h"
 #include "qt/controls/caption/CaptionMenu.h"
 #include "qt/controls/caption/CaptionStrip.h"
-#include "qt/controls/caption/CaptionText.h"
 #include "qt/controls/caption/GradientCaption.h"
-#include "qt/controls/caption/GradientFill.h"
 #include "qt/controls/caption/WindowMover.h"
 #include "qt/platform/SystemColors.h"
 #include "qt/platform/SystemMetrics.h"
+#include "ui/GradientBands.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -112,16 +111,6 @@ class tst_GradientCaption : public QObject {
     Q_OBJECT
 
 private slots:
-    void mulDivRounding_data();
-    void mulDivRounding();
-    void gradientOf400Pixels_data();
-    void gradientOf400Pixels();
-    void gradientEdgeCases();
-    void shortening_data();
-    void shortening();
-    void buttonCount_data();
-    void buttonCount();
-    void mainWindowGeometry();
 
     void attachFramesTheClientArea();
     void titleBarHintsComeBackOnDetach_data();
@@ -139,150 +128,6 @@ private slots:
     void paintErrorIsReported();
     void fontSettings();
 };
-
-void tst_GradientCaption::mulDivRounding_data() {
-    QTest::addColumn<int>("a");
-    QTest::addColumn<int>("b");
-    QTest::addColumn<int>("c");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("band 6 green of 32") << 6 << -128 << 31 << -25;
-    QTest::newRow("band 6 blue of 32") << 6 << -127 << 31 << -25;
-    QTest::newRow("positive half rounds up") << 1 << 1 << 2 << 1;
-    QTest::newRow("negative half rounds down") << 1 << -1 << 2 << -1;
-    QTest::newRow("below half rounds to zero") << 1 << -1 << 3 << 0;
-    QTest::newRow("negative divisor") << 3 << 1 << -2 << -2;
-    QTest::newRow("exact") << 31 << -128 << 31 << -128;
-}
-
-void tst_GradientCaption::mulDivRounding() {
-    QFETCH(int, a);
-    QFETCH(int, b);
-    QFETCH(int, c);
-    QFETCH(int, expected);
-    QCOMPARE(mulDivRounded(a, b, c), expected);
-}
-
-void tst_GradientCaption::gradientOf400Pixels_data() {
-    QTest::addColumn<int>("x");
-    QTest::addColumn<QRgb>("expected");
-    QTest::newRow("visible left edge in band 6") << 0 << qRgb(0, 103, 230);
-    QTest::newRow("last pixel of band 6") << 4 << qRgb(0, 103, 230);
-    QTest::newRow("first pixel of band 7") << 5 << qRgb(0, 99, 226);
-    QTest::newRow("last pixel of band 30") << 364 << qRgb(0, 4, 132);
-    QTest::newRow("band 31 is the end colour") << 365 << qRgb(0, 0, 128);
-    QTest::newRow("remainder starts at 380") << 380 << qRgb(0, 0, 128);
-    QTest::newRow("last pixel") << 399 << qRgb(0, 0, 128);
-}
-
-// The strip of width 400: the gradient runs from x = -100 to 400 in 32 bands
-// of 15 pixels, the last 20 pixels in the end colour.
-void tst_GradientCaption::gradientOf400Pixels() {
-    QFETCH(int, x);
-    QFETCH(QRgb, expected);
-    QImage image(400, 18, QImage::Format_RGB32);
-    image.fill(Qt::magenta);
-    {
-        QPainter p(&image);
-        gradientFill(p, QRect(-100, 0, 500, 18), core::rgb(0, 128, 255), core::rgb(0, 0, 128), 32);
-    }
-    QCOMPARE(QColor(image.pixel(x, 0)), QColor(expected));
-    QCOMPARE(QColor(image.pixel(x, 17)), QColor(expected));
-}
-
-void tst_GradientCaption::gradientEdgeCases() {
-    const core::TColor start = core::rgb(0, 128, 255);
-    const core::TColor end = core::rgb(200, 0, 0);
-    auto fill = [&](QRect r, int steps) {
-        QImage image(10, 4, QImage::Format_RGB32);
-        image.fill(Qt::magenta);
-        QPainter p(&image);
-        gradientFill(p, r, start, end, steps);
-        p.end();
-        return image;
-    };
-    for (int steps : {0, 1}) {
-        const QImage solid = fill(QRect(0, 0, 10, 4), steps);
-        QCOMPARE(countPixels(solid, rgbOf(start)), 40);
-    }
-    // More steps than pixels: one band per pixel, first the start, last the end colour.
-    const QImage narrow = fill(QRect(0, 0, 3, 4), 32);
-    QCOMPARE(QColor(narrow.pixel(0, 0)), QColor(rgbOf(start)));
-    QCOMPARE(QColor(narrow.pixel(1, 0)), QColor(rgbOf(gradientBandColor(start, end, 1, 3))));
-    QCOMPARE(QColor(narrow.pixel(2, 0)), QColor(rgbOf(end)));
-    QCOMPARE(QColor(narrow.pixel(3, 0)), QColor(Qt::magenta));
-    // Two steps over 5 pixels: 2 bands of 2, one pixel of remainder.
-    const QImage two = fill(QRect(0, 0, 5, 4), 2);
-    QCOMPARE(QColor(two.pixel(1, 0)), QColor(rgbOf(start)));
-    QCOMPARE(QColor(two.pixel(2, 0)), QColor(rgbOf(end)));
-    QCOMPARE(QColor(two.pixel(4, 0)), QColor(rgbOf(end)));
-    const QImage empty = fill(QRect(0, 0, 0, 4), 32);
-    QCOMPARE(countPixels(empty, QColor(Qt::magenta).rgb()), 40);
-}
-
-void tst_GradientCaption::shortening_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("extraWidth");
-    QTest::addColumn<QString>("expected");
-    // Widths are relative to the whole text's width, so no font sizes are assumed.
-    QTest::newRow("fits exactly") << "Vantorel 99/00 V2.5" << 0 << "Vantorel 99/00 V2.5";
-    QTest::newRow("empty text") << "" << 0 << "";
-    QTest::newRow("nothing fits") << "Vantorel" << -10000 << "...";
-}
-
-void tst_GradientCaption::shortening() {
-    QFETCH(QString, text);
-    QFETCH(int, extraWidth);
-    QFETCH(QString, expected);
-    const QFontMetrics fm(QApplication::font());
-    QCOMPARE(shortenCaption(text, fm, fm.horizontalAdvance(text) + extraWidth), expected);
-}
-
-void tst_GradientCaption::buttonCount_data() {
-    QTest::addColumn<TFormBorderStyle>("style");
-    QTest::addColumn<TBorderIcons>("icons");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("single, menu and minimise: close, minimise, greyed maximise")
-        << TFormBorderStyle::Single << TBorderIcons{true, true, false, false} << 3;
-    QTest::newRow("sizeable, all but help")
-        << TFormBorderStyle::Sizeable << TBorderIcons{true, true, true, false} << 3;
-    QTest::newRow("help dropped beside minimise")
-        << TFormBorderStyle::Single << TBorderIcons{true, true, true, true} << 3;
-    QTest::newRow("menu and help only")
-        << TFormBorderStyle::Single << TBorderIcons{true, false, false, true} << 2;
-    QTest::newRow("dialog keeps menu and help")
-        << TFormBorderStyle::Dialog << TBorderIcons{true, true, true, true} << 2;
-    QTest::newRow("tool window keeps the menu")
-        << TFormBorderStyle::ToolWindow << TBorderIcons{true, true, true, true} << 1;
-    QTest::newRow("no menu, no minimise or maximise")
-        << TFormBorderStyle::Sizeable << TBorderIcons{false, true, true, false} << 0;
-}
-
-void tst_GradientCaption::buttonCount() {
-    QFETCH(TFormBorderStyle, style);
-    QFETCH(TBorderIcons, icons);
-    QFETCH(int, expected);
-    QCOMPARE(captionButtonCount(style, icons), expected);
-}
-
-void tst_GradientCaption::mainWindowGeometry() {
-    const TBorderIcons icons{true, true, false, false};
-    QCOMPARE(windowSizeFor(kClientSize, TFormBorderStyle::Single), kWindowSize);
-    const CaptionGeometry g = captionGeometry(kWindowSize, TFormBorderStyle::Single, icons);
-    QCOMPARE(g.strip, kStrip);
-    QCOMPARE(g.clientOrigin, QPoint(3, 22));
-    QVERIFY(g.drawsIcon);
-    QCOMPARE(g.buttonArea, QRect(566, 3, 54, 18));
-    QCOMPARE(g.close, QRect(602, 5, 16, 14));
-    QCOMPARE(g.maximize, QRect(584, 5, 16, 14));
-    QCOMPARE(g.minimize, QRect(568, 5, 16, 14));
-    QVERIFY(g.help.isEmpty());
-    // A sizeable window's frame is a pixel thicker on each side.
-    const CaptionGeometry s = captionGeometry(QSize(400, 300), TFormBorderStyle::Sizeable, icons);
-    QCOMPARE(s.strip, QRect(4, 4, 392 - 3 * 18, 18));
-    const CaptionGeometry none = captionGeometry(QSize(400, 300), TFormBorderStyle::None, icons);
-    QVERIFY(none.strip.isEmpty());
-    QCOMPARE(none.clientOrigin, QPoint(0, 0));
-}
 
 void tst_GradientCaption::attachFramesTheClientArea() {
     Form form;
@@ -395,7 +240,7 @@ void tst_GradientCaption::deactivationTurnsTheStripSolid() {
     // Gradient while inactive when asked for.
     caption.setGradientInactive(true);
     QCOMPARE(QColor(grabStrip(form.window).pixel(0, 0)),
-             QColor(rgbOf(gradientBandColor(16744448, platform::toRgb(caption.endColor()), 6, 32))));
+             QColor(rgbOf(ui::gradientBandColor(16744448, platform::toRgb(caption.endColor()), 6, 32))));
 
     form.window.activateWindow();
     QTRY_VERIFY(caption.isWindowActive());

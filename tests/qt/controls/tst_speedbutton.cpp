@@ -281,28 +281,6 @@ private slots:
         QCOMPARE(dbl.first().first().value<QObject*>(), &b);
     }
 
-    void impliedNumGlyphs_data() {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("16x16 one") << QSize(16, 16) << 3 << 1;
-        QTest::newRow("32x16 two") << QSize(32, 16) << 1 << 2;
-        QTest::newRow("80x16 five") << QSize(80, 16) << 1 << 5;
-        QTest::newRow("96x16 six is one") << QSize(96, 16) << 4 << 1;
-        QTest::newRow("20x16 keeps") << QSize(20, 16) << 3 << 3;
-    }
-    void impliedNumGlyphs() {
-        QFETCH(QSize, size);
-        QFETCH(int, start);
-        QFETCH(int, expected);
-        TSpeedButton b;
-        b.setNumGlyphs(start);
-        QPixmap pm(size);
-        pm.fill(Qt::white);
-        b.setGlyph(pm);
-        QCOMPARE(b.numGlyphs(), expected);
-    }
-
     void numGlyphsClamped() {
         TSpeedButton b;
         b.setNumGlyphs(9);
@@ -344,42 +322,6 @@ private slots:
         QCOMPARE(second.size(), QSize(4, 4));
         QCOMPARE(second.pixel(1, 1), qRgb(1, 2, 3));
         QCOMPARE(qAlpha(second.pixel(0, 0)), 0);
-    }
-
-    // A proportional fake measure: '.' is 2 px, every other character 10 px.
-    void shortenCaption_data() {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("available");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("fits exactly") << "Apply Changes" << 130 << "Apply Changes";
-        QTest::newRow("first try: length-2 + dots") << "Apply Changes" << 129 << "Apply Chang...";
-        QTest::newRow("third try") << "Apply Changes" << 100 << "Apply Cha...";
-        QTest::newRow("short word") << "Apply" << 35 << "Ap...";
-        QTest::newRow("down to dots alone") << "Apply" << 15 << "...";
-        QTest::newRow("nothing fits: still dots") << "Apply" << 2 << "...";
-        QTest::newRow("single char too wide") << "A" << 5 << "...";
-        QTest::newRow("empty") << "" << 0 << "";
-    }
-    void shortenCaption() {
-        QFETCH(QString, caption);
-        QFETCH(int, available);
-        QFETCH(QString, expected);
-        const auto width = [](const QString& s) {
-            int w = 0;
-            for (QChar c : s)
-                w += c == QLatin1Char('.') ? 2 : 10;
-            return w;
-        };
-        QCOMPARE(::shortenCaption(caption, available, width), expected);
-    }
-
-    void captionCutAt255() {
-        const QString longText(300, QLatin1Char('x'));
-        const auto width = [](const QString& s) {
-            return int(s.size());
-        };
-        QCOMPARE(::shortenCaption(longText, 1000, width).size(), 255);
-        QCOMPARE(::shortenCaption(longText, 254, width), QString(251, QLatin1Char('x')) + "...");
     }
 
     void hintShortPart_data() {

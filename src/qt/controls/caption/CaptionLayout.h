@@ -1,26 +1,15 @@
 #pragma once
 
+#include "ui/CaptionGeometry.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 
-// How a window's frame looks, as far as its caption strip depends on it.
-enum class TFormBorderStyle { None, Single, Sizeable, Dialog, ToolWindow, SizeToolWin };
-
-struct TBorderIcons {
-    bool systemMenu = true;
-    bool minimize = true;
-    bool maximize = true;
-    bool help = false;
-};
-
-// The title-bar buttons a window of this border style really shows.
-TBorderIcons effectiveBorderIcons(TFormBorderStyle style, TBorderIcons icons);
-
-// How many button widths the caption strip leaves free at its right: one per
-// effective icon, plus one when exactly one of minimise and maximise is there
-// (the other is then shown greyed).
-int captionButtonCount(TFormBorderStyle style, TBorderIcons icons);
+// The caption geometry of ui/CaptionGeometry.h in Qt's terms, under the classic frame metrics
+// the self-drawn frame keeps (platform/SystemMetrics.h).
+using ui::TBorderIcons;
+using ui::TFormBorderStyle;
 
 // The frame of a window, its caption strip and its buttons, in window coordinates.
 struct CaptionGeometry {
@@ -35,7 +24,12 @@ struct CaptionGeometry {
     bool drawsIcon = false;
 };
 
+// The classic desktop's frame metrics at 96 dots per inch.
+const ui::FrameMetrics& classicFrameMetrics();
+
 CaptionGeometry captionGeometry(QSize windowSize, TFormBorderStyle style, TBorderIcons icons);
 
 // The window size that holds a client area of the given size under this frame.
 QSize windowSizeFor(QSize clientSize, TFormBorderStyle style);
+
+QRect toQRect(const ui::Box& box);

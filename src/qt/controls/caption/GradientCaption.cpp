@@ -6,11 +6,11 @@
 #include "qt/controls/caption/CaptionIcon.h"
 #include "qt/controls/caption/CaptionMenu.h"
 #include "qt/controls/caption/CaptionStrip.h"
-#include "qt/controls/caption/CaptionText.h"
 #include "qt/controls/caption/GradientFill.h"
 #include "qt/controls/caption/WindowMover.h"
 #include "qt/platform/SystemColors.h"
 #include "qt/platform/SystemMetrics.h"
+#include "ui/TextShortening.h"
 
 #include <QContextMenuEvent>
 #include <QEvent>
@@ -123,13 +123,18 @@ QRect TGradientCaption::stripRect() const {
 }
 
 int TGradientCaption::textLeft() const {
-    return (m_geometry.drawsIcon ? m_geometry.strip.height() : 0) + 2;
+    return ui::captionTextLeft(m_geometry.strip.height(), m_geometry.drawsIcon);
 }
 
 QString TGradientCaption::shownCaption() const {
     if (!isAttached())
         return {};
-    return shortenCaption(m_formCaption, QFontMetrics(m_font), m_geometry.strip.width() - textLeft());
+    return shortenedCaption(m_geometry.strip.width() - textLeft());
+}
+
+QString TGradientCaption::shortenedCaption(int width) const {
+    const QFontMetrics fm(m_font);
+    return ui::shortenText(m_formCaption, width, [&fm](const QString& s) { return fm.horizontalAdvance(s); });
 }
 
 // Watches the form and its client area; every event goes on to its target,
@@ -380,15 +385,14 @@ void TGradientCaption::drawStrip(QPainter& p, QSize size) const {
     const core::TColor end = platform::toRgb(endColor());
 
     if (m_windowActive ? m_gradientActive : m_gradientInactive)
-        gradientFill(p, QRect(-(width / 4), 0, width + width / 4, height), platform::toRgb(m_startColor), end,
+        gradientFill(p, toQRect(ui::gradientBox(width, height)), platform::toRgb(m_startColor), end,
                      m_gradientSteps & 0xFF);
     else
         p.fillRect(QRect(0, 0, width, height), platform::resolveColor(end));
 
     if (m_geometry.drawsIcon) {
-        const QSize iconSize(metrics::kSmallIconWidth, metrics::kSmallIconHeight);
-        const QPoint at((height - iconSize.width()) / 2 + 1, (height - iconSize.height()) / 2);
-        p.drawPixmap(QRect(at, iconSize), captionIcon(m_form, iconSize));
+        const QRect icon = toQRect(ui::captionIconBox(height, classicFrameMetrics()));
+        p.drawPixmap(icon, captionIcon(m_form, icon.size()));
     }
 
     if (!m_formCaption.isEmpty()) {
@@ -396,7 +400,6 @@ void TGradientCaption::drawStrip(QPainter& p, QSize size) const {
         p.setFont(m_font);
         p.setPen(platform::resolveColor(m_windowActive ? m_fontColor : m_fontInactiveColor));
         p.drawText(QRect(left, 0, width - left, height),
-                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   shortenCaption(m_formCaption, QFontMetrics(m_font), width - left));
+                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shortenedCaption(width - left));
     }
 }

@@ -102,6 +102,7 @@ private:
     void paintStrip(QPainter& painter, QSize size);
     void reportLater(std::exception_ptr error);
     int textLeft() const;
+    QString shortenedCaption(int width) const;
     // Where the form stands and whether it shows and has the focus.
     struct Placement {
         QPoint position;

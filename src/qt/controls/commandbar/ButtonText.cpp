@@ -1,20 +1,16 @@
 #include "qt/controls/commandbar/ButtonText.h"
 
-QString shortenCaption(const QString& caption, int available,
-                       const std::function<int(const QString&)>& textWidth) {
-    const QString text = caption.left(kMaxCaptionLength);
-    if (textWidth(text) <= available)
-        return text;
-    const QString ellipsis = QStringLiteral("...");
-    for (qsizetype keep = text.size() - 2; keep > 0; --keep) {
-        const QString candidate = text.left(keep) + ellipsis;
-        if (textWidth(candidate) <= available)
-            return candidate;
-    }
-    return ellipsis;
+#include "ui/ControlDesign.h"
+#include "ui/TextShortening.h"
+
+#include <QFontMetrics>
+
+QString shortenButtonCaption(const QString& caption, int available, const QFontMetrics& font) {
+    return ui::shortenButtonCaption(caption, available,
+                                    [&font](const QString& s) { return font.horizontalAdvance(s); });
 }
 
 QString hintShortPart(const QString& hint) {
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    return bar < 0 ? hint : hint.left(bar);
+    const QByteArray bytes = hint.toUtf8();
+    return QString::fromUtf8(ui::shortHint(std::string_view(bytes.constData(), std::size_t(bytes.size()))));
 }

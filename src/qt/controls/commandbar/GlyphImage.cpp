@@ -1,14 +1,5 @@
 #include "qt/controls/commandbar/GlyphImage.h"
 
-int impliedNumGlyphs(QSize glyphSize) {
-    const int w = glyphSize.width();
-    const int h = glyphSize.height();
-    if (w <= 0 || h <= 0 || w % h != 0)
-        return 0;
-    const int n = w / h;
-    return n < 6 ? n : 1;
-}
-
 QImage glyphImage(const QImage& strip, int numGlyphs, int index) {
     if (strip.isNull() || numGlyphs < 1)
         return {};

@@ -5,14 +5,8 @@
 #include <QSize>
 
 // Glyph bitmaps of the speed buttons: one strip of 1 to 5 equal images side by
-// side, with the colour of the bottom-left pixel as the transparent colour.
-
-constexpr int kMaxNumGlyphs = 5;
-
-// The image count a newly assigned glyph implies: width / height when the width
-// is a whole multiple of the height and that is below 6, else 1. 0 when the size
-// implies nothing (empty, or not a whole multiple), so the count stays as it was.
-int impliedNumGlyphs(QSize glyphSize);
+// side, with the colour of the bottom-left pixel as the transparent colour. How many images a
+// strip holds and which one a state shows: ui/SpeedButtonLook.h.
 
 // Image `index` of the strip, with its transparent pixels cleared (ARGB32).
 QImage glyphImage(const QImage& strip, int numGlyphs, int index);

@@ -23,71 +23,19 @@ struct Colors {
     QColor face = platform::systemColor(SystemColor::BtnFace);
     QColor highlight = platform::systemColor(SystemColor::BtnHighlight);
     QColor shadow = platform::systemColor(SystemColor::BtnShadow);
-    QColor frame = platform::systemColor(SystemColor::WindowFrame);
 };
 
-// 8 x 8: highlight where x and y have the same parity, button face elsewhere.
-QPixmap checkerPattern(const Colors& c) {
+QPixmap checkerPattern() {
     QImage pattern(8, 8, QImage::Format_RGB32);
     for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x)
-            pattern.setPixel(x, y, (x % 2 == y % 2 ? c.highlight : c.face).rgb());
+            pattern.setPixel(x, y, platform::resolveColor(ui::latchedPatternColor(x, y)).rgb());
     }
     return QPixmap::fromImage(pattern);
 }
 
-struct Placement {
-    QPoint glyph;
-    QRect text;
-};
-
-// Places glyph and text in a content area of size `client` (coordinates relative to it).
-Placement placeContent(QSize client, QSize glyph, QSize text, TButtonLayout layout, int margin, int spacing) {
-    const bool horizontal = layout == TButtonLayout::GlyphLeft || layout == TButtonLayout::GlyphRight;
-    Placement out;
-    QPoint textPos;
-    if (horizontal) {
-        out.glyph.setY((client.height() - glyph.height() + 1) / 2);
-        textPos.setY((client.height() - text.height() + 1) / 2);
-    } else {
-        out.glyph.setX((client.width() - glyph.width() + 1) / 2);
-        textPos.setX((client.width() - text.width() + 1) / 2);
-    }
-    if (text.isEmpty() || glyph.isEmpty())
-        spacing = 0;
-    const int clientAlong = horizontal ? client.width() : client.height();
-    const int glyphAlong = horizontal ? glyph.width() : glyph.height();
-    const int textAlong = horizontal ? text.width() : text.height();
-    if (margin == -1) {
-        if (spacing == -1) {
-            margin = (clientAlong - glyphAlong - textAlong) / 3;
-            spacing = margin;
-        } else {
-            margin = (clientAlong - (glyphAlong + spacing + textAlong) + 1) / 2;
-        }
-    } else if (spacing == -1) {
-        spacing = (clientAlong - margin - glyphAlong - textAlong) / 2;
-    }
-    switch (layout) {
-    case TButtonLayout::GlyphLeft:
-        out.glyph.setX(margin);
-        textPos.setX(margin + glyph.width() + spacing);
-        break;
-    case TButtonLayout::GlyphRight:
-        out.glyph.setX(client.width() - margin - glyph.width());
-        textPos.setX(out.glyph.x() - spacing - text.width());
-        break;
-    case TButtonLayout::GlyphTop:
-        out.glyph.setY(margin);
-        textPos.setY(margin + glyph.height() + spacing);
-        break;
-    case TButtonLayout::GlyphBottom:
-        out.glyph.setY(client.height() - margin - glyph.height());
-        textPos.setY(out.glyph.y() - spacing - text.height());
-        break;
-    }
-    out.text = QRect(textPos, text);
-    return out;
+void drawRing(QPainter& p, const QRect& r, const ui::FrameRing& ring) {
+    drawFrameRing(p, r, platform::resolveColor(ring.topLeft), platform::resolveColor(ring.bottomRight));
 }
 
 } // namespace
@@ -119,46 +67,36 @@ void TSpeedButton::setFontColor(core::TColor color) {
 
 void TSpeedButton::setGlyph(const QPixmap& glyph) {
     m_glyph = glyph;
-    if (const int implied = impliedNumGlyphs(glyph.size()))
+    if (const int implied = ui::impliedNumGlyphs(glyph.width(), glyph.height()))
         m_numGlyphs = implied;
     update();
 }
 
 void TSpeedButton::setNumGlyphs(int numGlyphs) {
-    m_numGlyphs = std::clamp(numGlyphs, 1, kMaxNumGlyphs);
+    m_numGlyphs = ui::clampNumGlyphs(numGlyphs);
     update();
 }
 
+template <class Step> auto TSpeedButton::latchStep(Step&& step) {
+    const TButtonState before = m_latch.state();
+    auto outcome = step(m_latch);
+    if (m_latch.state() != before)
+        stateChanged();
+    return outcome;
+}
+
 void TSpeedButton::setGroupIndex(int groupIndex) {
-    if (groupIndex == m_groupIndex)
-        return;
-    m_groupIndex = groupIndex;
-    if (m_groupIndex == 0 && m_down) {
-        m_down = false;
-        if (isEnabled())
-            setState(TButtonState::Up);
-    }
-    updateExclusive();
+    if (latchStep([groupIndex](ui::SpeedButtonLatch& l) { return l.setGroupIndex(groupIndex); }))
+        updateExclusive();
 }
 
 void TSpeedButton::setAllowAllUp(bool allowAllUp) {
-    if (allowAllUp == m_allowAllUp)
-        return;
-    m_allowAllUp = allowAllUp;
-    updateExclusive();
+    if (latchStep([allowAllUp](ui::SpeedButtonLatch& l) { return l.setAllowAllUp(allowAllUp); }))
+        updateExclusive();
 }
 
 void TSpeedButton::setDown(bool down) {
-    if (m_groupIndex == 0)
-        down = false;
-    if (down == m_down)
-        return;
-    if (m_down && !m_allowAllUp)
-        return;
-    m_down = down;
-    if (isEnabled())
-        setState(down ? TButtonState::Latched : TButtonState::Up);
-    if (down)
+    if (latchStep([down](ui::SpeedButtonLatch& l) { return l.setDown(down); }))
         updateExclusive();
 }
 
@@ -199,27 +137,19 @@ void TSpeedButton::setGlyphLayout(TButtonLayout layout) {
 }
 
 void TSpeedButton::click() {
-    if (!isEnabled())
-        return;
-    if (m_groupIndex != 0)
-        setDown(!m_down);
-    emit OnClick(this);
+    const auto outcome = latchStep([](ui::SpeedButtonLatch& l) { return l.click(); });
+    if (outcome.groupChanged)
+        updateExclusive();
+    if (outcome.click)
+        emit OnClick(this);
 }
 
 bool TSpeedButton::isInside(const QPointF& pos) const {
-    const int x = int(std::floor(pos.x()));
-    const int y = int(std::floor(pos.y()));
-    return x >= 0 && x < width() && y >= 0 && y <= height();
+    return ui::SpeedButtonLatch::isInside(int(std::floor(pos.x())), int(std::floor(pos.y())), width(),
+                                          height());
 }
 
-TButtonState TSpeedButton::restingState() const {
-    return m_down ? TButtonState::Latched : TButtonState::Up;
-}
-
-void TSpeedButton::setState(TButtonState state) {
-    if (state == m_state)
-        return;
-    m_state = state;
+void TSpeedButton::stateChanged() {
     update();
     if (QAccessible::isActive()) {
         QAccessible::State changed;
@@ -232,24 +162,21 @@ void TSpeedButton::setState(TButtonState state) {
 }
 
 void TSpeedButton::updateExclusive() {
-    if (m_groupIndex == 0 || !parentWidget())
+    if (m_latch.groupIndex() == 0 || !parentWidget())
         return;
     for (QObject* child : parentWidget()->children()) {
         auto* other = qobject_cast<TSpeedButton*>(child);
-        if (other && other != this && other->m_groupIndex == m_groupIndex)
-            other->groupButtonPressed(this);
+        if (other && other != this && other->groupIndex() == groupIndex()) {
+            const bool wasDown = other->isDown();
+            other->latchStep([this](ui::SpeedButtonLatch& l) {
+                l.followGroup(m_latch);
+                return 0;
+            });
+            // A disabled button that went up keeps its look but repaints.
+            if (wasDown && !other->isDown() && !other->isEnabled())
+                other->update();
+        }
     }
-}
-
-void TSpeedButton::groupButtonPressed(const TSpeedButton* sender) {
-    if (sender->m_down && m_down) {
-        m_down = false;
-        if (isEnabled())
-            setState(TButtonState::Up);
-        else
-            update();
-    }
-    m_allowAllUp = sender->m_allowAllUp;
 }
 
 bool TSpeedButton::event(QEvent* event) {
@@ -268,12 +195,11 @@ bool TSpeedButton::event(QEvent* event) {
 
 void TSpeedButton::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange) {
-        if (isEnabled()) {
-            setState(restingState());
-        } else {
-            m_tracking = false;
-            setState(TButtonState::Disabled);
-        }
+        const bool enabled = isEnabled();
+        latchStep([enabled](ui::SpeedButtonLatch& l) {
+            l.setEnabled(enabled);
+            return 0;
+        });
     } else if (event->type() == QEvent::FontChange) {
         update();
     }
@@ -285,52 +211,41 @@ void TSpeedButton::mousePressEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
-    if (!m_down)
-        setState(TButtonState::Pressed);
-    m_tracking = true;
+    latchStep([](ui::SpeedButtonLatch& l) {
+        l.press();
+        return 0;
+    });
 }
 
 void TSpeedButton::mouseMoveEvent(QMouseEvent* event) {
-    if (!m_tracking)
-        return;
-    if (m_down)
-        setState(TButtonState::Latched);
-    else
-        setState(isInside(event->position()) ? TButtonState::Pressed : TButtonState::Up);
+    const bool inside = isInside(event->position());
+    latchStep([inside](ui::SpeedButtonLatch& l) {
+        l.move(inside);
+        return 0;
+    });
 }
 
 void TSpeedButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !m_tracking)
+    if (event->button() != Qt::LeftButton)
         return;
-    m_tracking = false;
     const bool inside = isInside(event->position());
-    if (m_groupIndex == 0) {
-        setState(TButtonState::Up);
-        if (inside)
-            emit OnClick(this);
-        return;
-    }
-    if (inside) {
-        setDown(!m_down);
-        setState(restingState());
+    const auto outcome = latchStep([inside](ui::SpeedButtonLatch& l) { return l.release(inside); });
+    if (outcome.groupChanged)
+        updateExclusive();
+    if (outcome.click)
         emit OnClick(this);
-    } else {
-        setState(restingState());
-    }
 }
 
 void TSpeedButton::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
-    if (event->button() == Qt::LeftButton && isEnabled() && m_down)
+    if (event->button() == Qt::LeftButton && m_latch.doubleClickFires())
         emit OnDblClick(this);
 }
 
 QString TSpeedButton::displayedCaption() const {
-    const QFontMetrics fm(font());
-    int available = width() - 4;
-    if (!m_glyph.isNull() && (m_layout == TButtonLayout::GlyphLeft || m_layout == TButtonLayout::GlyphRight))
-        available -= m_glyph.width() / m_numGlyphs + std::max(0, m_spacing);
-    return shortenCaption(m_caption, available, [&fm](const QString& s) { return fm.horizontalAdvance(s); });
+    const int glyphWidth = m_glyph.isNull() ? 0 : m_glyph.width() / m_numGlyphs;
+    return shortenButtonCaption(m_caption, ui::captionSpace(width(), glyphWidth, m_layout, m_spacing),
+                                QFontMetrics(font()));
 }
 
 void TSpeedButton::paintEvent(QPaintEvent*) {
@@ -345,47 +260,45 @@ void TSpeedButton::paintEvent(QPaintEvent*) {
 }
 
 void TSpeedButton::paintButton(QPainter& p) const {
-    const Colors c;
     const QRect all = rect();
-    p.fillRect(all, c.face);
-    const bool sunken = m_state == TButtonState::Pressed || m_state == TButtonState::Latched;
-    drawFrameRing(p, all, sunken ? c.frame : c.highlight, sunken ? c.highlight : c.frame);
-    drawFrameRing(p, all.adjusted(1, 1, -1, -1), sunken ? c.shadow : c.face, sunken ? c.face : c.shadow);
+    const TButtonState state = m_latch.state();
+    p.fillRect(all, platform::systemColor(SystemColor::BtnFace));
+    const ui::ButtonFrame frame = ui::buttonFrame(state);
+    drawRing(p, all, frame.outer);
+    drawRing(p, all.adjusted(1, 1, -1, -1), frame.inner);
     QRect content = all.adjusted(2, 2, -2, -2);
-    if (m_state == TButtonState::Latched) {
+    if (state == TButtonState::Latched) {
         p.setBrushOrigin(0, 0);
-        p.fillRect(content.adjusted(-1, -1, 1, 1), QBrush(checkerPattern(c)));
+        p.fillRect(content.adjusted(-1, -1, 1, 1), QBrush(checkerPattern()));
     }
-    if (sunken)
+    if (ui::isSunken(state))
         content.translate(1, 1);
     paintContent(p, content);
 }
 
 void TSpeedButton::paintContent(QPainter& p, const QRect& content) const {
     const Colors c;
-    const bool disabled = m_state == TButtonState::Disabled;
+    const bool disabled = m_latch.state() == TButtonState::Disabled;
     QImage image;
     if (!m_glyph.isNull()) {
-        const QImage strip = m_glyph.toImage();
-        if (disabled && m_numGlyphs >= 2) {
-            image = glyphImage(strip, m_numGlyphs, 1);
-        } else {
-            image = glyphImage(strip, m_numGlyphs, 0);
-            if (disabled)
-                image = embossedGlyph(image, c.highlight, c.shadow);
-        }
+        const int index = ui::glyphImageIndex(m_latch.state(), m_numGlyphs);
+        image = glyphImage(m_glyph.toImage(), m_numGlyphs, std::max(index, 0));
+        if (index < 0)
+            image = embossedGlyph(image, c.highlight, c.shadow);
     }
     const QString text = displayedCaption();
     const QFontMetrics fm(font());
     const QSize textSize = text.isEmpty() ? QSize(0, 0) : QSize(fm.horizontalAdvance(text), fm.height());
-    const Placement place =
-        placeContent(content.size(), image.size(), textSize, m_layout, m_margin, m_spacing);
+    const ui::ButtonContent place =
+        ui::placeButtonContent(content.width(), content.height(), image.width(), image.height(),
+                               textSize.width(), textSize.height(), m_layout, m_margin, m_spacing);
     if (!image.isNull())
-        p.drawImage(content.topLeft() + place.glyph, image);
+        p.drawImage(content.topLeft() + QPoint(place.glyphLeft, place.glyphTop), image);
     if (text.isEmpty())
         return;
     p.setFont(font());
-    const QRect textRect = place.text.translated(content.topLeft());
+    const QRect textRect = QRect(place.text.left, place.text.top, place.text.width, place.text.height)
+                               .translated(content.topLeft());
     const int flags = Qt::AlignCenter | Qt::TextSingleLine;
     if (disabled) {
         p.setPen(c.highlight);

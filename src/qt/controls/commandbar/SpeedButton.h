@@ -1,13 +1,14 @@
 #pragma once
 
 #include "core/Colors.h"
+#include "ui/SpeedButtonLatch.h"
 
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
 
-enum class TButtonState { Up, Disabled, Pressed, Latched };
-enum class TButtonLayout { GlyphLeft, GlyphRight, GlyphTop, GlyphBottom };
+using ui::TButtonLayout;
+using ui::TButtonState;
 
 // The program's push button: a custom-drawn button with a glyph, a caption or
 // both, optionally a toggle in a group of sibling buttons (GroupIndex != 0),
@@ -37,13 +38,13 @@ public:
     int numGlyphs() const { return m_numGlyphs; }
 
     void setGroupIndex(int groupIndex);
-    int groupIndex() const { return m_groupIndex; }
+    int groupIndex() const { return m_latch.groupIndex(); }
     void setAllowAllUp(bool allowAllUp);
-    bool allowAllUp() const { return m_allowAllUp; }
+    bool allowAllUp() const { return m_latch.allowAllUp(); }
 
     // From code this changes the look and the group only; OnClick is not raised.
     void setDown(bool down);
-    bool isDown() const { return m_down; }
+    bool isDown() const { return m_latch.isDown(); }
 
     // "short|long": the tooltip is the short part.
     void setHint(const QString& hint);
@@ -63,7 +64,7 @@ public:
     void setGlyphLayout(TButtonLayout layout);
     TButtonLayout glyphLayout() const { return m_layout; }
 
-    TButtonState state() const { return m_state; }
+    TButtonState state() const { return m_latch.state(); }
 
     // The same path as a completed click inside the button (keyboard-free
     // activation, accessibility): toggles a grouped button, then raises OnClick.
@@ -88,11 +89,12 @@ protected:
 
 private:
     bool isInside(const QPointF& pos) const;
-    void setState(TButtonState state);
-    TButtonState restingState() const;
+    // Runs a step of the latch, repaints when its state changed and lets the group follow when
+    // the step says so.
+    template <class Step> auto latchStep(Step&& step);
+    void stateChanged();
     // Lets the other buttons of the group follow this one.
     void updateExclusive();
-    void groupButtonPressed(const TSpeedButton* sender);
     void paintButton(QPainter& painter) const;
     void paintContent(QPainter& painter, const QRect& content) const;
 
@@ -101,14 +103,10 @@ private:
     core::TColor m_fontColor = core::systemColorValue(core::SystemColor::WindowText);
     QPixmap m_glyph;
     int m_numGlyphs = 1;
-    int m_groupIndex = 0;
-    bool m_allowAllUp = false;
-    bool m_down = false;
+    ui::SpeedButtonLatch m_latch;
     bool m_showHint = true;
     bool m_parentShowHint = false;
-    bool m_tracking = false;
     int m_spacing = 1;
     int m_margin = -1;
     TButtonLayout m_layout = TButtonLayout::GlyphTop;
-    TButtonState m_state = TButtonState::Up;
 };

@@ -1,105 +1,28 @@
 #include "qt/controls/pickers/ColorComboBox.h"
 
 #include "qt/platform/SystemColors.h"
+#include "ui/PickerEntryLayout.h"
+#include "ui/StandardColors.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
 #include <QPainter>
 
-#include <array>
-
 using core::TColor;
-
-namespace {
-
-struct NamedColor {
-    TColor value;
-    const char* name;
-};
-
-constexpr std::array<NamedColor, TColorComboBox::kColorCount> kStandardColors{{
-    {core::clBlack, "Black"},
-    {core::clMaroon, "Maroon"},
-    {core::clGreen, "Green"},
-    {core::clOlive, "Olive"},
-    {core::clNavy, "Navy"},
-    {core::clPurple, "Purple"},
-    {core::clTeal, "Teal"},
-    {core::clGray, "Gray"},
-    {core::clSilver, "Silver"},
-    {core::clRed, "Red"},
-    {core::clLime, "Lime"},
-    {core::clYellow, "Yellow"},
-    {core::clBlue, "Blue"},
-    {core::clFuchsia, "Fuchsia"},
-    {core::clAqua, "Aqua"},
-    {core::clWhite, "White"},
-}};
-
-using core::SystemColor;
-using core::systemColorValue;
-
-// The identifiers of the system colours, without their "cl".
-constexpr std::array<NamedColor, 27> kSystemColors{{
-    {systemColorValue(SystemColor::ScrollBar), "ScrollBar"},
-    {systemColorValue(SystemColor::Background), "Background"},
-    {systemColorValue(SystemColor::ActiveCaption), "ActiveCaption"},
-    {systemColorValue(SystemColor::InactiveCaption), "InactiveCaption"},
-    {systemColorValue(SystemColor::Menu), "Menu"},
-    {systemColorValue(SystemColor::Window), "Window"},
-    {systemColorValue(SystemColor::WindowFrame), "WindowFrame"},
-    {systemColorValue(SystemColor::MenuText), "MenuText"},
-    {systemColorValue(SystemColor::WindowText), "WindowText"},
-    {systemColorValue(SystemColor::CaptionText), "CaptionText"},
-    {systemColorValue(SystemColor::ActiveBorder), "ActiveBorder"},
-    {systemColorValue(SystemColor::InactiveBorder), "InactiveBorder"},
-    {systemColorValue(SystemColor::AppWorkSpace), "AppWorkSpace"},
-    {systemColorValue(SystemColor::Highlight), "Highlight"},
-    {systemColorValue(SystemColor::HighlightText), "HighlightText"},
-    {systemColorValue(SystemColor::BtnFace), "BtnFace"},
-    {systemColorValue(SystemColor::BtnShadow), "BtnShadow"},
-    {systemColorValue(SystemColor::GrayText), "GrayText"},
-    {systemColorValue(SystemColor::BtnText), "BtnText"},
-    {systemColorValue(SystemColor::InactiveCaptionText), "InactiveCaptionText"},
-    {systemColorValue(SystemColor::BtnHighlight), "BtnHighlight"},
-    {systemColorValue(SystemColor::DkShadow3D), "3DDkShadow"},
-    {systemColorValue(SystemColor::Light3D), "3DLight"},
-    {systemColorValue(SystemColor::InfoText), "InfoText"},
-    {systemColorValue(SystemColor::InfoBk), "InfoBk"},
-    {systemColorValue(SystemColor::GradientActiveCaption), "GradientActiveCaption"},
-    {systemColorValue(SystemColor::GradientInactiveCaption), "GradientInactiveCaption"},
-}};
-
-constexpr int kSwatchInset = 2;
-constexpr int kSwatchWidth = 22;
-constexpr int kNameLeft = 28;
-constexpr int kBorderThreshold = 192;
-
-} // namespace
 
 TColorComboBox::TColorComboBox(QWidget* parent)
     : TOwnerDrawComboBox(parent) {}
 
 TColor TColorComboBox::standardColor(int index) {
-    return kStandardColors.at(std::size_t(index)).value;
+    return ui::standardColors().at(std::size_t(index)).value;
 }
 
 QString TColorComboBox::colorName(TColor color) {
-    for (const NamedColor& named : kStandardColors)
-        if (named.value == color)
-            return QString::fromLatin1(named.name);
-    for (const NamedColor& named : kSystemColors)
-        if (named.value == color)
-            return QString::fromLatin1(named.name);
-    return QStringLiteral("$%1").arg(color, 8, 16, QLatin1Char('0'));
+    return QString::fromStdString(ui::colorName(color));
 }
 
 QColor TColorComboBox::swatchBorder(TColor color, bool selected) {
-    const TColor plain = platform::toRgb(color);
-    if (core::redOf(plain) > kBorderThreshold || core::greenOf(plain) > kBorderThreshold ||
-        core::blueOf(plain) > kBorderThreshold)
-        return Qt::black;
-    return selected ? QColor(Qt::white) : platform::resolveColor(plain);
+    return platform::resolveColor(ui::swatchBorder(platform::toRgb(color), selected));
 }
 
 void TColorComboBox::setColorNames(const QStringList& names) {
@@ -120,10 +43,10 @@ void TColorComboBox::setDisplayNames(bool displayNames) {
 void TColorComboBox::populateList() {
     clear();
     for (int i = 0; i < kColorCount; ++i) {
+        const ui::NamedColor& standard = ui::standardColors()[std::size_t(i)];
         const QString custom = i < m_colorNames.size() ? m_colorNames.at(i) : QString();
-        const QString name =
-            custom.isEmpty() ? QString::fromLatin1(kStandardColors[std::size_t(i)].name) : custom;
-        addItem(name, QVariant::fromValue<uint>(kStandardColors[std::size_t(i)].value));
+        const QString name = custom.isEmpty() ? QString::fromLatin1(standard.name) : custom;
+        addItem(name, QVariant::fromValue<uint>(standard.value));
     }
     // Adding to an empty list selects the first entry; nothing is selected yet.
     setCurrentIndex(-1);
@@ -199,45 +122,15 @@ void TColorComboBox::changeStep() {
 }
 
 std::optional<TColor> TColorComboBox::parseInteger(const QString& text) {
-    // Decimal with an optional sign, or hexadecimal after "$" or "0x".
-    QString digits = text;
-    int base = 10;
-    bool negative = false;
-    if (digits.startsWith(QLatin1Char('-')) || digits.startsWith(QLatin1Char('+'))) {
-        negative = digits.startsWith(QLatin1Char('-'));
-        digits.remove(0, 1);
-    }
-    if (digits.startsWith(QLatin1Char('$'))) {
-        digits.remove(0, 1);
-        base = 16;
-    } else if (digits.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
-        digits.remove(0, 2);
-        base = 16;
-    }
-    if (digits.isEmpty() || digits.front().isSpace() || digits.front() == QLatin1Char('-') ||
-        digits.front() == QLatin1Char('+'))
-        return std::nullopt;
-    bool ok = false;
-    const qulonglong magnitude = digits.toULongLong(&ok, base);
-    if (!ok)
-        return std::nullopt;
-    // A 32-bit signed number in decimal; hexadecimal may spell all 32 bits.
-    const qulonglong limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
-    if (magnitude > limit)
-        return std::nullopt;
-    const auto value = static_cast<std::uint32_t>(magnitude);
-    return negative ? TColor(0u - value) : TColor(value);
+    return ui::parseColorNumber(text.toStdString());
 }
 
 void TColorComboBox::drawItem(QPainter* painter, int index, const QRect& rect, bool selected) const {
     const TColor color = entryColor(index);
     const QColor background = painter->brush().color();
-    const int left = rect.left();
-    const int top = rect.top();
-    const int right = rect.left() + rect.width();  // exclusive
-    const int bottom = rect.top() + rect.height(); // exclusive
-    const int swatchRight = m_displayNames ? left + kSwatchInset + kSwatchWidth : right - 3;
-    const QRect swatch(QPoint(left + kSwatchInset, top + kSwatchInset), QPoint(swatchRight - 1, bottom - 3));
+    const ui::Box entry{rect.left(), rect.top(), rect.width(), rect.height()};
+    const ui::Box box = ui::colorSwatchBox(entry, m_displayNames);
+    const QRect swatch(box.left, box.top, box.width, box.height);
 
     painter->fillRect(rect, background);
     if (swatch.width() > 0 && swatch.height() > 0) {
@@ -245,7 +138,8 @@ void TColorComboBox::drawItem(QPainter* painter, int index, const QRect& rect, b
         painter->fillRect(swatch.adjusted(1, 1, -1, -1), platform::resolveColor(color));
     }
     if (m_displayNames) {
-        const QRect nameRect(QPoint(left + kNameLeft, top), QPoint(right - 1, bottom - 1));
+        const QRect nameRect(QPoint(ui::colorNameLeft(entry), entry.top),
+                             QPoint(entry.right() - 1, entry.bottom() - 1));
         painter->drawText(nameRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, itemText(index));
     }
 }

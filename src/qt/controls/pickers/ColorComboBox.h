@@ -2,6 +2,7 @@
 
 #include "core/Colors.h"
 #include "qt/controls/pickers/OwnerDrawComboBox.h"
+#include "ui/StandardColors.h"
 
 #include <QStringList>
 
@@ -14,7 +15,7 @@ class TColorComboBox : public TOwnerDrawComboBox {
 
 public:
     static constexpr int ColorRole = Qt::UserRole;
-    static constexpr int kColorCount = 16;
+    static constexpr int kColorCount = int(ui::kStandardColorCount);
 
     explicit TColorComboBox(QWidget* parent = nullptr);
 

@@ -4,6 +4,7 @@
 #include "qt/platform/FontChangeWatcher.h"
 #include "qt/platform/FontEnumeration.h"
 #include "qt/platform/XpmPixmap.h"
+#include "ui/PickerEntryLayout.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
@@ -13,10 +14,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr int kGlyphLeft = 2;
-constexpr int kNoGlyphOffset = 20;
-constexpr int kTextGap = 6;
 
 QPixmap loadGlyph(const TFontComboBox::ResourceLoader& loader, const QString& name) {
     QPixmap glyph = loader(name);
@@ -28,30 +25,18 @@ QPixmap loadGlyph(const TFontComboBox::ResourceLoader& loader, const QString& na
     return glyph;
 }
 
-int fontTypeOf(const platform::FontFamily& family) {
-    int type = family.trueType   ? TFontComboBox::TrueTypeFontType
-               : family.scalable ? TFontComboBox::DeviceFontType
-                                 : TFontComboBox::RasterFontType;
-    if (!family.symbolOnly)
-        type |= TFontComboBox::WritableFontFlag;
-    return type;
-}
-
-// No family here has the OEM character set; "ANSI" means covering Latin-1.
-bool passes(const platform::FontFamily& family, int type, TFontListOptions options) {
-    if (options.testFlag(foAnsiOnly) && !(family.latin1 && !family.symbolOnly))
-        return false;
-    if (options.testFlag(foTrueTypeOnly) && !(type & TFontComboBox::TrueTypeFontType))
-        return false;
-    if (options.testFlag(foFixedPitchOnly) && !family.fixedPitch)
-        return false;
-    if (options.testFlag(foOEMFontsOnly))
-        return false;
-    if (options.testFlag(foScalableOnly) && (type & TFontComboBox::RasterFontType))
-        return false;
-    if (options.testFlag(foNoSymbolFonts) && family.symbolOnly)
-        return false;
-    return true;
+// What the enumeration of a Windows desktop would report of the family: no family here has the
+// OEM character set, "ANSI" means covering Latin-1 and not being a symbol font.
+ui::FontFamilyFacts factsOf(const platform::FontFamily& family) {
+    ui::FontFamilyFacts facts;
+    facts.fontType = family.trueType   ? ui::TrueTypeFontType
+                     : family.scalable ? ui::DeviceFontType
+                                       : ui::RasterFontType;
+    facts.charset = family.symbolOnly ? ui::kSymbolCharset
+                    : family.latin1   ? ui::kAnsiCharset
+                                      : ui::kDefaultCharset;
+    facts.pitchAndFamily = family.fixedPitch ? ui::kFixedPitch : 0;
+    return facts;
 }
 
 } // namespace
@@ -75,7 +60,7 @@ TFontComboBox::TFontComboBox(QWidget* parent, const ResourceLoader& loader)
 TFontComboBox::~TFontComboBox() = default;
 
 int TFontComboBox::minimumItemHeight() const {
-    return std::max(TOwnerDrawComboBox::minimumItemHeight(), m_trueTypeGlyph.height() - 1);
+    return ui::fontPickerMinimumItemHeight(QFontMetrics(font()).height(), m_trueTypeGlyph.height());
 }
 
 QString TFontComboBox::fontName() const {
@@ -152,9 +137,10 @@ void TFontComboBox::populateList() {
         // A longer name could not be given back through FontName.
         if (family.name.size() > kMaxFontNameLength)
             continue;
-        const int type = fontTypeOf(family);
+        const ui::FontFamilyFacts facts = factsOf(family);
+        const int type = int(ui::fontEntryType(facts));
         const QString key = family.name.toCaseFolded();
-        if (seen.contains(key) || !passes(family, type, m_options))
+        if (seen.contains(key) || !ui::passesFontFilter(facts, unsigned(m_options.toInt())))
             continue;
         seen.insert(key);
         entries.push_back({family.name, key, type});
@@ -215,21 +201,21 @@ void TFontComboBox::changeStep() {
 void TFontComboBox::drawItem(QPainter* painter, int index, const QRect& rect, bool) const {
     painter->fillRect(rect, painter->brush());
     const int type = itemData(index, FontTypeRole).toInt();
-    const QPixmap* glyph = (type & TrueTypeFontType) ? &m_trueTypeGlyph
-                           : (type & DeviceFontType) ? &m_deviceGlyph
-                                                     : nullptr;
-    int offset = kNoGlyphOffset;
-    if (glyph) {
-        const int bottom = rect.top() + rect.height(); // exclusive
-        painter->drawPixmap(rect.left() + kGlyphLeft, (rect.top() + bottom - glyph->height()) / 2, *glyph);
-        offset = glyph->width();
-    }
+    const ui::FontGlyph kind = ui::fontEntryGlyph(unsigned(type));
+    const QPixmap* glyph = kind == ui::FontGlyph::TrueType ? &m_trueTypeGlyph
+                           : kind == ui::FontGlyph::Device ? &m_deviceGlyph
+                                                           : nullptr;
+    const ui::FontEntryLayout layout =
+        ui::fontEntryLayout({rect.left(), rect.top(), rect.width(), rect.height()},
+                            glyph ? glyph->width() : 0, glyph ? glyph->height() : 0);
+    if (glyph)
+        painter->drawPixmap(layout.glyphLeft, layout.glyphTop, *glyph);
     const QString name = itemText(index);
     if (m_useFonts && (type & WritableFontFlag)) {
         QFont own = painter->font();
         own.setFamily(name);
         painter->setFont(own);
     }
-    const QRect textRect(QPoint(rect.left() + offset + kTextGap, rect.top()), rect.bottomRight());
+    const QRect textRect(QPoint(layout.textLeft, rect.top()), rect.bottomRight());
     painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
 }

@@ -1,23 +1,17 @@
 #pragma once
 
 #include "qt/controls/pickers/OwnerDrawComboBox.h"
+#include "ui/FontListFilter.h"
 
 #include <QFlags>
 #include <QPixmap>
 
 #include <functional>
 
-enum TFontDevice { fdScreen, fdPrinter, fdBoth };
-
-enum TFontListOption {
-    foAnsiOnly = 0x01,
-    foTrueTypeOnly = 0x02,
-    foFixedPitchOnly = 0x04,
-    foNoOEMFonts = 0x08,
-    foOEMFontsOnly = 0x10,
-    foScalableOnly = 0x20,
-    foNoSymbolFonts = 0x40,
-};
+using ui::TFontDevice;
+using ui::TFontListOption;
+using enum ui::TFontDevice;
+using enum ui::TFontListOption;
 Q_DECLARE_FLAGS(TFontListOptions, TFontListOption)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TFontListOptions)
 
@@ -28,8 +22,8 @@ class TFontComboBox : public TOwnerDrawComboBox {
 
 public:
     static constexpr int FontTypeRole = Qt::UserRole;
-    enum FontType { RasterFontType = 1, DeviceFontType = 2, TrueTypeFontType = 4, WritableFontFlag = 256 };
-    static constexpr int kMaxFontNameLength = 31;
+    using enum ui::FontType;
+    static constexpr int kMaxFontNameLength = ui::kMaxFontNameLength;
 
     // Returns the named bitmap, or a null pixmap when there is none.
     using ResourceLoader = std::function<QPixmap(const QString& name)>;

@@ -2,6 +2,7 @@
 
 #include "qt/controls/pickers/OwnerDrawItemDelegate.h"
 #include "qt/platform/SystemColors.h"
+#include "ui/PickerEntryLayout.h"
 
 #include <QAbstractItemView>
 #include <QEvent>
@@ -11,10 +12,6 @@
 #include <QStylePainter>
 
 #include <algorithm>
-
-namespace {
-constexpr int kLeastItemHeight = 9;
-}
 
 TOwnerDrawComboBox::TOwnerDrawComboBox(QWidget* parent)
     : QComboBox(parent)
@@ -64,7 +61,7 @@ void TOwnerDrawComboBox::destroyWnd() {
 }
 
 int TOwnerDrawComboBox::minimumItemHeight() const {
-    return std::max(QFontMetrics(font()).height() + 1, kLeastItemHeight);
+    return ui::pickerMinimumItemHeight(QFontMetrics(font()).height());
 }
 
 void TOwnerDrawComboBox::resetItemHeight() {
