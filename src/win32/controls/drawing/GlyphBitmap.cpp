@@ -1,0 +1,71 @@
+#include "win32/controls/drawing/GlyphBitmap.h"
+
+#include "core/Exception.h"
+#include "win32/platform/Window.h"
+
+#include <string>
+
+namespace win32::controls {
+
+namespace {
+
+std::string narrow(const wchar_t* name) {
+    std::string out;
+    for (; *name; ++name)
+        out += char(*name);
+    return out;
+}
+
+} // namespace
+
+GlyphBitmap::GlyphBitmap(const wchar_t* resourceName) {
+    auto* bitmap = static_cast<HBITMAP>(
+        ::LoadImageW(programInstance(), resourceName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!bitmap)
+        throw core::EResNotFound("Resource " + narrow(resourceName) + " not found");
+    BITMAP info{};
+    ::GetObjectW(bitmap, sizeof info, &info);
+    m_width = info.bmWidth;
+    m_height = info.bmHeight;
+    m_pixels.resize(std::size_t(m_width) * std::size_t(m_height));
+    BITMAPINFO request{};
+    request.bmiHeader.biSize = sizeof request.bmiHeader;
+    request.bmiHeader.biWidth = m_width;
+    request.bmiHeader.biHeight = -m_height; // top row first
+    request.bmiHeader.biPlanes = 1;
+    request.bmiHeader.biBitCount = 32;
+    request.bmiHeader.biCompression = BI_RGB;
+    HDC screen = ::GetDC(nullptr);
+    ::GetDIBits(screen, bitmap, 0, UINT(m_height), m_pixels.data(), &request, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, screen);
+    ::DeleteObject(bitmap);
+    for (auto& p : m_pixels)
+        p &= 0xFFFFFFu;
+    if (!m_pixels.empty())
+        m_transparent = pixel(0, m_height - 1);
+}
+
+void GlyphBitmap::draw(HDC dc, int x, int y, int count, int index) const {
+    const int w = count > 0 ? m_width / count : 0;
+    for (int row = 0; row < m_height; ++row)
+        for (int col = 0; col < w; ++col) {
+            const std::uint32_t p = pixel(index * w + col, row);
+            if (p != m_transparent)
+                ::SetPixelV(dc, x + col, y + row, RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+        }
+}
+
+void GlyphBitmap::drawEmbossed(HDC dc, int x, int y, int count, int index, COLORREF highlight,
+                               COLORREF shadow) const {
+    const int w = count > 0 ? m_width / count : 0;
+    for (int row = 0; row + 1 < m_height; ++row)
+        for (int col = 0; col + 1 < w; ++col)
+            if (inShape(pixel(index * w + col, row)))
+                ::SetPixelV(dc, x + col + 1, y + row + 1, highlight);
+    for (int row = 0; row < m_height; ++row)
+        for (int col = 0; col < w; ++col)
+            if (inShape(pixel(index * w + col, row)))
+                ::SetPixelV(dc, x + col, y + row, shadow);
+}
+
+} // namespace win32::controls
