@@ -9,6 +9,7 @@
 #include "qt/app/Startup.h"
 #include "qt/windows/FileDialogs.h"
 #include "qt/windows/MainWin.h"
+#include "ui/MainWindowDesign.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -54,7 +55,7 @@ double bareWindowMs() {
     {
         QWidget w(nullptr, Qt::Window);
         w.setWindowTitle(QStringLiteral("Vantorel 99/00 V2.5"));
-        w.setFixedSize(TForm1::kClientWidth, TForm1::kClientHeight);
+        w.setFixedSize(ui::mainwindow::kClientWidth, ui::mainwindow::kClientHeight);
         showAndSettle(w);
         const double ms = double(t.nsecsElapsed()) / 1e6;
         return ms;
@@ -80,7 +81,7 @@ int childRun(bool program) {
     } else {
         QWidget window(nullptr, Qt::Window);
         window.setWindowTitle(QStringLiteral("Vantorel 99/00 V2.5"));
-        window.setFixedSize(TForm1::kClientWidth, TForm1::kClientHeight);
+        window.setFixedSize(ui::mainwindow::kClientWidth, ui::mainwindow::kClientHeight);
         showAndSettle(window);
         std::fputs("shown\n", stdout);
     }

@@ -16,6 +16,11 @@ QFont pixelFont(const QString& family, int pixels, bool bold, bool underline) {
     return font;
 }
 
+QFont designFont(const ui::FontDesign& font) {
+    return pixelFont(QString::fromLatin1(font.family.data(), qsizetype(font.family.size())), font.pixelHeight,
+                     font.bold(), font.underline());
+}
+
 void applyFormLook(QWidget* form) {
     form->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     QPalette palette = form->palette();

@@ -2,8 +2,6 @@
 
 #include "core/Boundary.h"
 #include "core/Colors.h"
-#include "document/CountryView.h"
-#include "document/FileWriter.h"
 #include "qt/controls/caption/GradientCaption.h"
 #include "qt/controls/commandbar/CommandGlyphs.h"
 #include "qt/controls/commandbar/SpeedBar.h"
@@ -17,13 +15,14 @@
 #include "qt/platform/XpmPixmap.h"
 #include "qt/windows/AboutWin.h"
 #include "qt/windows/CountryList.h"
-#include "qt/windows/DisplayPreferences.h"
+#include "qt/windows/DisplayPreferenceWidgets.h"
 #include "qt/windows/FileDialogs.h"
 #include "qt/windows/FormLook.h"
 #include "qt/windows/PlaceEdit.h"
 #include "qt/windows/PlaceFieldEdits.h"
 #include "qt/windows/TipWin.h"
-#include "ui/MainDialogs.h"
+#include "ui/DisplayPreferenceSteps.h"
+#include "ui/MainWindowDesign.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -32,7 +31,7 @@
 #include <QLabel>
 #include <QScreen>
 
-#include <optional>
+namespace design = ui::mainwindow;
 
 namespace {
 
@@ -58,12 +57,23 @@ void setColors(QWidget* widget, const QColor& text, std::optional<QColor> base =
     widget->setPalette(palette);
 }
 
-std::string localPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
+QString text(std::string_view ascii) {
+    return QString::fromLatin1(ascii.data(), qsizetype(ascii.size()));
 }
 
-QString countryCaption(int row) {
-    return platform::fromWindows1252(document::countryRow(row).caption);
+// A control's name, box and font as the design gives them.
+void place(QWidget* widget, const ui::ControlDesign& control) {
+    widget->setObjectName(text(control.name));
+    widget->setGeometry(control.box.left, control.box.top, control.box.width, control.box.height);
+    widget->setFont(designFont(control.font));
+}
+
+QString fromLocalPath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string localPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
 } // namespace
@@ -73,20 +83,20 @@ TForm1::TForm1(std::unique_ptr<FileDialogs> dialogs, QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_dialogs(std::move(dialogs)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Vantorel 99/00 V2.5"));
+    setWindowTitle(text(design::kCaption));
     setWindowIcon(QIcon(platform::xpmPixmap(QStringLiteral(":/icons/mainicon.xpm"))));
-    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+    setFont(designFont(design::kFont));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, color(core::clBtnFace));
     palette.setColor(QPalette::Button, color(core::clBtnFace));
-    palette.setColor(QPalette::WindowText, color(core::clWindowText));
+    palette.setColor(QPalette::WindowText, color(design::kFont.color));
     setPalette(palette);
     setAutoFillBackground(true);
 
     m_clientArea = new QWidget(this);
     m_clientArea->setObjectName(QStringLiteral("ClientArea"));
-    m_clientArea->setGeometry(0, 0, kClientWidth, kClientHeight);
-    setFixedSize(kClientWidth, kClientHeight);
+    m_clientArea->setGeometry(0, 0, design::kClientWidth, design::kClientHeight);
+    setFixedSize(design::kClientWidth, design::kClientHeight);
 
     createControls();
     m_placeFields = std::make_unique<PlaceFieldEdits>(m_edits);
@@ -105,16 +115,18 @@ void TForm1::createPreferences() {
     targets.fontPicker = FontComboBox1;
     targets.colorPicker = ColorComboBox1;
     targets.boldToggle = SpeedItem6;
-    m_preferences = std::make_unique<DisplayPreferences>(targets);
+    m_preferenceWidgets = std::make_unique<DisplayPreferenceWidgets>(targets);
+    m_preferences = std::make_unique<ui::DisplayPreferenceSteps>(*m_preferenceWidgets);
 }
 
 // The window's own title bar: a gradient from a light blue, drawn above the client area.
 void TForm1::createCaption() {
+    const ui::mainwindow::GradientCaptionDesign& caption = design::kGradientCaption;
     GradientCaption1 = new TGradientCaption(this, m_clientArea);
     GradientCaption1->setObjectName(QStringLiteral("GradientCaption1"));
-    GradientCaption1->setCaption(windowTitle());
-    GradientCaption1->setGradientSteps(32);
-    GradientCaption1->setStartColor(core::TColor(16744448));
+    GradientCaption1->setCaption(text(caption.caption));
+    GradientCaption1->setGradientSteps(caption.gradientSteps);
+    GradientCaption1->setStartColor(caption.startColor);
 }
 
 void TForm1::centreOnScreen() {
@@ -125,65 +137,50 @@ void TForm1::centreOnScreen() {
 }
 
 void TForm1::createControls() {
-    const QColor black = color(core::clBlack);
-    const QFont arial = pixelFont(QStringLiteral("Arial"), 11);
-
-    Label2 = new QLabel(QStringLiteral("Country"), m_clientArea);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(216, 52, 188, 25);
-    Label2->setFont(pixelFont(QStringLiteral("Arial Black"), 16, false, true));
+    const ui::ControlDesign& label2 = design::control("Label2");
+    Label2 = new QLabel(text(label2.caption), m_clientArea);
+    place(Label2, label2);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setColors(Label2, black);
-    Label2->setEnabled(false);
+    setColors(Label2, color(label2.font.color));
+    Label2->setEnabled(label2.enabled);
 
-    Label1 = new QLabel(QStringLiteral("ConfigPath"), m_clientArea);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(215, 40, 52, 14);
-    Label1->setFont(arial);
-    setColors(Label1, black);
-    Label1->setVisible(false);
+    const ui::ControlDesign& label1 = design::control("Label1");
+    Label1 = new QLabel(text(label1.caption), m_clientArea);
+    place(Label1, label1);
+    setColors(Label1, color(label1.font.color));
+    Label1->setVisible(label1.visible);
 
+    const ui::ControlDesign& apply = design::control("SpeedButton1");
     SpeedButton1 = new TSpeedButton(m_clientArea);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setGeometry(215, 228, 188, 32);
-    SpeedButton1->setCaption(QStringLiteral("Apply Changes"));
-    SpeedButton1->setFont(arial);
-    SpeedButton1->setFontColor(core::clBlack);
-    SpeedButton1->setHint(QStringLiteral("Apply Changes Before Saving"));
+    place(SpeedButton1, apply);
+    SpeedButton1->setCaption(text(apply.caption));
+    SpeedButton1->setFontColor(apply.font.color);
+    SpeedButton1->setHint(text(apply.hint));
     SpeedButton1->setShowHint(true);
     connect(SpeedButton1, &TSpeedButton::OnClick, this,
             core::guarded([this](QObject* sender) { SpeedButton1Click(sender); }));
 
-    GroupBox1 = createGroupBox("GroupBox1", {13, 40, 188, 110}, QStringLiteral("Champions League"),
-                               color(core::clBlue));
-    createPlaceField(0, GroupBox1, 24);
-    createPlaceField(1, GroupBox1, 48);
-    createPlaceField(2, GroupBox1, 72);
-    GroupBox3 =
-        createGroupBox("GroupBox3", {215, 83, 188, 134}, QStringLiteral("UEFA Cup"), color(core::clGreen));
-    createPlaceField(3, GroupBox3, 24);
-    createPlaceField(4, GroupBox3, 48);
-    createPlaceField(5, GroupBox3, 72);
-    createPlaceField(6, GroupBox3, 96);
-    GroupBox4 = createGroupBox("GroupBox4", {13, 160, 188, 105}, QStringLiteral("Inter Toto Cup"),
-                               color(core::clRed));
-    createPlaceField(7, GroupBox4, 20);
-    createPlaceField(8, GroupBox4, 44);
-    createPlaceField(9, GroupBox4, 68);
-    GroupBox5 =
-        createGroupBox("GroupBox5", {416, 40, 190, 225}, QStringLiteral("Country"), color(core::clYellow));
+    GroupBox1 = createGroupBox("GroupBox1");
+    for (int field = document::kChampionsLeagueFirst; field < document::kUefaCupFirst; ++field)
+        createPlaceField(field, GroupBox1);
+    GroupBox3 = createGroupBox("GroupBox3");
+    for (int field = document::kUefaCupFirst; field < document::kInterTotoFirst; ++field)
+        createPlaceField(field, GroupBox3);
+    GroupBox4 = createGroupBox("GroupBox4");
+    for (int field = document::kInterTotoFirst; field < document::kFieldCount; ++field)
+        createPlaceField(field, GroupBox4);
+    GroupBox5 = createGroupBox("GroupBox5");
 
+    const ui::ControlDesign& list = design::control("ListBox1");
     ListBox1 = new CountryList(GroupBox5);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setGeometry(23, 24, 145, 185);
+    place(ListBox1, list);
     ListBox1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    ListBox1->setFont(arial);
-    setColors(ListBox1, black, color(core::systemColorValue(core::SystemColor::Window)));
-    ListBox1->setItemHeight(14);
+    setColors(ListBox1, color(list.font.color), color(core::systemColorValue(core::SystemColor::Window)));
+    ListBox1->setItemHeight(design::kListItemHeight);
     for (int row = 0; row < document::kCountryCount; ++row)
         ListBox1->addEntry(platform::fromWindows1252(document::countryRow(row).listEntry));
     ListBox1->setFocusPolicy(Qt::StrongFocus);
-    ListBox1->setEnabled(false);
+    ListBox1->setEnabled(list.enabled);
     // A mouse press moves the current row before it selects, so the current-row
     // signal comes too early for the view; the selection signal comes after it.
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, core::guarded([this] {
@@ -194,66 +191,65 @@ void TForm1::createControls() {
     createCommandBar();
 }
 
-QGroupBox* TForm1::createGroupBox(const char* name, const QRect& geometry, const QString& title,
-                                  const QColor& titleColor) {
-    auto* group = new QGroupBox(title, m_clientArea);
-    group->setObjectName(QString::fromLatin1(name));
-    group->setGeometry(geometry);
-    group->setFont(pixelFont(QStringLiteral("Arial"), 11, true));
-    setColors(group, titleColor);
+QGroupBox* TForm1::createGroupBox(const char* name) {
+    const ui::ControlDesign& control = design::control(name);
+    auto* group = new QGroupBox(text(control.caption), m_clientArea);
+    place(group, control);
+    setColors(group, color(control.font.color));
     group->setFocusPolicy(Qt::NoFocus);
     return group;
 }
 
-void TForm1::createPlaceField(int field, QGroupBox* group, int top) {
+void TForm1::createPlaceField(int field, QGroupBox* group) {
+    const ui::ControlDesign& control = design::placeField(field);
     auto* edit = new PlaceEdit(group);
-    edit->setObjectName(QStringLiteral("Edit%1").arg(field + 1));
-    edit->setGeometry(22, top, 147, 21);
-    edit->setFont(pixelFont(QStringLiteral("Arial"), 12));
-    setColors(edit, color(core::clBlack), color(core::systemColorValue(core::SystemColor::Window)));
+    place(edit, control);
+    setColors(edit, color(control.font.color), color(core::systemColorValue(core::SystemColor::Window)));
     // Reached by the mouse only, never by Tab.
     edit->setFocusPolicy(Qt::ClickFocus);
-    edit->setEnabled(false);
+    edit->setEnabled(control.enabled);
     m_edits[std::size_t(field)] = edit;
 }
 
+TSpeedItem* TForm1::createSpeedItem(const char* name) {
+    const design::SpeedItemDesign& item = design::speedItem(name);
+    const design::SpeedBarDesign& bar = design::speedBar();
+    auto* speedItem = new TSpeedItem(SpeedBar1, text(item.section));
+    speedItem->setObjectName(text(item.control.name));
+    speedItem->setCaption(text(item.control.caption));
+    speedItem->setHint(text(item.control.hint));
+    speedItem->setGlyph(commandGlyph(text(item.glyph)));
+    speedItem->setSpacing(bar.itemSpacing);
+    speedItem->setMargin(bar.itemMargin);
+    speedItem->setGlyphLayout(TButtonLayout::GlyphTop);
+    speedItem->setLeft(item.control.box.left);
+    speedItem->setTop(item.control.box.top);
+    speedItem->setEnabled(item.control.enabled);
+    speedItem->setGroupIndex(item.groupIndex);
+    speedItem->setAllowAllUp(item.allowAllUp);
+    return speedItem;
+}
+
 void TForm1::createCommandBar() {
+    const ui::ControlDesign& barControl = design::control("SpeedBar1");
+    const design::SpeedBarDesign& bar = design::speedBar();
     SpeedBar1 = new TSpeedBar(m_clientArea);
-    SpeedBar1->setObjectName(QStringLiteral("SpeedBar1"));
-    SpeedBar1->setGeometry(0, 0, kClientWidth, 30);
-    SpeedBar1->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
-    SpeedBar1->setBtnWidth(24);
-    SpeedBar1->setBtnHeight(24);
-    SpeedBar1->setBtnOffsetHorz(3);
-    SpeedBar1->setBtnOffsetVert(3);
+    place(SpeedBar1, barControl);
+    SpeedBar1->setBtnWidth(bar.buttonWidth);
+    SpeedBar1->setBtnHeight(bar.buttonHeight);
+    SpeedBar1->setBtnOffsetHorz(bar.offsetHorz);
+    SpeedBar1->setBtnOffsetVert(bar.offsetVert);
     SpeedBar1->setOptions(TSpeedbarOption::StretchBitmap);
     SpeedBar1->setShowHint(true);
-    SpeedBar1->addSection(QStringLiteral("Main"));
-    SpeedBar1->addSection(QStringLiteral("Other"));
+    for (std::string_view section : bar.sections)
+        SpeedBar1->addSection(text(section));
 
-    const auto item = [this](const char* name, const char* section, const QString& caption, const char* glyph,
-                             int left) {
-        auto* speedItem = new TSpeedItem(SpeedBar1, QString::fromLatin1(section));
-        speedItem->setObjectName(QString::fromLatin1(name));
-        speedItem->setCaption(caption);
-        speedItem->setHint(caption + QLatin1Char('|'));
-        speedItem->setGlyph(commandGlyph(QString::fromLatin1(glyph)));
-        speedItem->setSpacing(1);
-        speedItem->setMargin(-1);
-        speedItem->setGlyphLayout(TButtonLayout::GlyphTop);
-        speedItem->setLeft(left);
-        speedItem->setTop(3);
-        return speedItem;
-    };
-    SpeedItem5 = item("SpeedItem5", "Main", QStringLiteral("New"), "new", 3);
-    SpeedItem1 = item("SpeedItem1", "Main", QStringLiteral("Open"), "open", 27);
-    SpeedItem2 = item("SpeedItem2", "Main", QStringLiteral("Save"), "save", 51);
-    SpeedItem2->setEnabled(false);
-    SpeedItem6 = item("SpeedItem6", "Other", QStringLiteral("Font"), "font", 251);
-    SpeedItem6->setGroupIndex(2);
-    SpeedItem6->setAllowAllUp(true);
-    SpeedItem3 = item("SpeedItem3", "Other", QStringLiteral("Tip of the Day"), "tip", 563);
-    SpeedItem4 = item("SpeedItem4", "Other", QStringLiteral("About"), "about", 587);
+    SpeedItem5 = createSpeedItem("SpeedItem5");
+    SpeedItem1 = createSpeedItem("SpeedItem1");
+    SpeedItem2 = createSpeedItem("SpeedItem2");
+    SpeedItem6 = createSpeedItem("SpeedItem6");
+    SpeedItem3 = createSpeedItem("SpeedItem3");
+    SpeedItem4 = createSpeedItem("SpeedItem4");
 
     connect(SpeedItem5, &TSpeedItem::OnClick, this,
             core::guarded([this](QObject* s) { SpeedItem5Click(s); }));
@@ -268,29 +264,24 @@ void TForm1::createCommandBar() {
     connect(SpeedItem4, &TSpeedItem::OnClick, this,
             core::guarded([this](QObject* s) { SpeedItem4Click(s); }));
 
-    const QFont arial = pixelFont(QStringLiteral("Arial"), 11);
-    const QColor black = color(core::clBlack);
-
+    const ui::ControlDesign& fontPicker = design::control("FontComboBox1");
     FontComboBox1 = new TFontComboBox(SpeedBar1);
     FontComboBox1->setLoading(true);
-    FontComboBox1->setObjectName(QStringLiteral("FontComboBox1"));
-    FontComboBox1->setGeometry(105, 4, 137, 21);
-    FontComboBox1->setFont(arial);
-    setColors(FontComboBox1, black);
+    place(FontComboBox1, fontPicker);
+    setColors(FontComboBox1, color(fontPicker.font.color));
     FontComboBox1->setFrame(false);
     FontComboBox1->setFocusPolicy(Qt::ClickFocus);
-    FontComboBox1->setOptions(foTrueTypeOnly);
-    FontComboBox1->setHint(QStringLiteral("Change Screen Fonts"));
+    FontComboBox1->setOptions(design::kFontPickerTrueTypeOnly ? foTrueTypeOnly : TFontListOptions{});
+    FontComboBox1->setHint(text(fontPicker.hint));
 
+    const ui::ControlDesign& colorPicker = design::control("ColorComboBox1");
     ColorComboBox1 = new TColorComboBox(SpeedBar1);
     ColorComboBox1->setLoading(true);
-    ColorComboBox1->setObjectName(QStringLiteral("ColorComboBox1"));
-    ColorComboBox1->setGeometry(284, 4, 121, 21);
-    ColorComboBox1->setFont(arial);
-    setColors(ColorComboBox1, black);
+    place(ColorComboBox1, colorPicker);
+    setColors(ColorComboBox1, color(colorPicker.font.color));
     ColorComboBox1->setFrame(false);
     ColorComboBox1->setFocusPolicy(Qt::ClickFocus);
-    ColorComboBox1->setHint(QStringLiteral("Change Screen Font Color"));
+    ColorComboBox1->setHint(text(colorPicker.hint));
 
     connect(FontComboBox1, &TOwnerDrawComboBox::OnChange, this,
             core::guarded([this](QObject* s) { FontComboBox1Change(s); }));
@@ -305,12 +296,43 @@ void TForm1::setSecondaryWindows(TForm2* about, TForm3* tip) {
     m_tip = tip;
 }
 
-ui::FileDialogRequest TForm1::openDialogRequest() const {
-    return ui::openDialogRequest(localPath(m_openFileName));
+QString TForm1::documentPath() const {
+    return fromLocalPath(m_steps.documentPath());
 }
 
-ui::FileDialogRequest TForm1::saveDialogRequest() const {
-    return ui::saveDialogRequest(localPath(m_documentPath));
+QString TForm1::openFileName() const {
+    return fromLocalPath(m_steps.openFileName());
+}
+
+// --- The view the shared steps work through -----------------------------------------------
+
+document::PlaceFields& TForm1::placeFields() {
+    return *m_placeFields;
+}
+
+void TForm1::enablePlaceFields() {
+    for (QLineEdit* edit : m_edits)
+        edit->setEnabled(true);
+}
+
+void TForm1::setPathLabel(const std::string& path) {
+    Label1->setText(fromLocalPath(path));
+}
+
+void TForm1::setCountryLabel(const std::string& caption) {
+    Label2->setText(platform::fromWindows1252(caption));
+}
+
+std::string TForm1::countryLabel() const {
+    return platform::toWindows1252(Label2->text());
+}
+
+void TForm1::enableCountryLabel() {
+    Label2->setEnabled(true);
+}
+
+void TForm1::enableCountryList() {
+    ListBox1->setEnabled(true);
 }
 
 void TForm1::selectFirstCountry() {
@@ -319,8 +341,31 @@ void TForm1::selectFirstCountry() {
     m_programSelects = false;
 }
 
-// The display preferences: restored when the window is created, applied on every
-// change of a picker or the bold toggle, stored when the window is destroyed.
+// The list selects one row at most; asking each of the 48 rows costs more than the view.
+std::optional<int> TForm1::selectedCountry() const {
+    const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return ListBox1->row(selected.first());
+}
+
+void TForm1::enableSave() {
+    SpeedItem2->setEnabled(true);
+}
+
+std::optional<std::string> TForm1::chooseFile(const ui::FileDialogRequest& request) {
+    const std::optional<QString> chosen = m_dialogs->execute(request, this);
+    if (!chosen)
+        return std::nullopt;
+    return localPath(*chosen);
+}
+
+std::string TForm1::templatePath() const {
+    return platform::templatePath();
+}
+
+// --- Handlers -----------------------------------------------------------------------------
+
 void TForm1::FormCreate() {
     m_preferences->restore();
 }
@@ -341,59 +386,20 @@ void TForm1::ColorComboBox1Change(QObject* /*Sender*/) {
     m_preferences->applyColor();
 }
 
-// New: an empty document from the template, England selected with empty fields.
 void TForm1::SpeedItem5Click(QObject* /*Sender*/) {
-    SpeedItem2->setEnabled(true);
-    m_buffer.clear();
-    m_documentPath.clear();
-    selectFirstCountry();
-    Label2->setText(countryCaption(0));
-    for (QLineEdit* edit : m_edits)
-        edit->clear();
-    for (QLineEdit* edit : m_edits)
-        edit->setEnabled(true);
-    ListBox1->setEnabled(true);
-    Label2->setEnabled(true);
-    m_buffer.load(platform::templatePath());
+    m_steps.newDocument();
 }
 
-// Open: the chosen file becomes the document once it has loaded; a file that
-// does not load leaves the document, its path and every control as they were.
 void TForm1::SpeedItem1Click(QObject* /*Sender*/) {
-    const std::optional<QString> chosen = m_dialogs->execute(openDialogRequest(), this);
-    if (chosen)
-        openFile(*chosen);
+    m_steps.open();
 }
 
 void TForm1::openFile(const QString& path) {
-    m_openFileName = path;
-    m_buffer.load(localPath(path));
-    Label1->setText(path);
-    m_documentPath = path;
-    SpeedItem2->setEnabled(true);
-    selectFirstCountry();
-    Label2->setText(countryCaption(0));
-    Label2->setEnabled(true);
-    ListBox1->setEnabled(true);
-    document::showCountry(m_buffer, 0, *m_placeFields);
-    for (QLineEdit* edit : m_edits)
-        edit->setEnabled(true);
+    m_steps.openFile(localPath(path));
 }
 
-// Save: straight to the document path when that file exists, else through the
-// Save dialog, whose choice becomes the document path.
 void TForm1::SpeedItem2Click(QObject* /*Sender*/) {
-    const QString path = m_documentPath;
-    m_openFileName.clear();
-    if (document::fileExists(localPath(path))) {
-        document::writeFile(localPath(path), m_buffer);
-        return;
-    }
-    const std::optional<QString> chosen = m_dialogs->execute(saveDialogRequest(), this);
-    if (!chosen)
-        return;
-    m_documentPath = *chosen;
-    document::writeFile(localPath(m_documentPath), m_buffer);
+    m_steps.save();
 }
 
 void TForm1::SpeedItem3Click(QObject* /*Sender*/) {
@@ -406,18 +412,10 @@ void TForm1::SpeedItem4Click(QObject* /*Sender*/) {
         m_about->showFromCommand();
 }
 
-// The country view: the selected row's caption in the label, its place lines in
-// its fields, the other fields hidden.
 void TForm1::ListBox1Click(QObject* /*Sender*/) {
-    // The list selects one row at most; asking each of the 48 rows costs more than the view.
-    for (const QListWidgetItem* item : ListBox1->selectedItems()) {
-        const int row = ListBox1->row(item);
-        Label2->setText(countryCaption(row));
-        document::showCountry(m_buffer, row, *m_placeFields);
-    }
+    m_steps.showSelectedCountry();
 }
 
-// Apply Changes: the fields of the country the label names go back to their lines.
 void TForm1::SpeedButton1Click(QObject* /*Sender*/) {
-    document::applyChanges(m_buffer, platform::toWindows1252(Label2->text()), *m_placeFields);
+    m_steps.applyChanges();
 }

@@ -2,15 +2,19 @@
 
 #include "document/ConfigBuffer.h"
 #include "document/CountryPlaces.h"
+#include "ui/MainWindowSteps.h"
+#include "ui/MainWindowView.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 
 class CountryList;
-class DisplayPreferences;
+class DisplayPreferenceWidgets;
 class FileDialogs;
 class PlaceEdit;
 class PlaceFieldEdits;
@@ -26,22 +30,22 @@ class TSpeedBar;
 class TSpeedButton;
 class TSpeedItem;
 namespace ui {
-struct FileDialogRequest;
-}
+class DisplayPreferenceSteps;
+struct ControlDesign;
+} // namespace ui
 
 // The main window: the country list, the ten place fields in three competition
 // groups, the country label, Apply Changes and the command bar with its two
 // pickers. It owns the document (the config buffer) and the document path.
 //
-// Every control lives in clientArea(), 617 x 281; the window is as large as that
-// area unless something (a caption strip) puts the area elsewhere.
-class TForm1 : public QWidget {
+// Every control lives in clientArea(), as large as the design's client area; the window is as
+// large as that area unless something (a caption strip) puts the area elsewhere. The layout
+// comes from ui/MainWindowDesign.h, the handlers' steps from ui::MainWindowSteps and
+// ui::DisplayPreferenceSteps; what is here is the Qt side of them.
+class TForm1 : public QWidget, private ui::MainWindowView {
     Q_OBJECT
 
 public:
-    static constexpr int kClientWidth = 617;
-    static constexpr int kClientHeight = 281;
-
     explicit TForm1(std::unique_ptr<FileDialogs> dialogs, QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -68,32 +72,38 @@ public:
     void openFile(const QString& path);
 
     // The document state.
-    const document::ConfigBuffer& buffer() const { return m_buffer; }
+    const document::ConfigBuffer& buffer() const { return m_steps.buffer(); }
     // The file that Save writes to without asking (the Save dialog's file name).
-    QString documentPath() const { return m_documentPath; }
+    QString documentPath() const;
     // The Open dialog's initial file name.
-    QString openFileName() const { return m_openFileName; }
-
-    // The dialogs as the commands ask for them.
-    ui::FileDialogRequest openDialogRequest() const;
-    ui::FileDialogRequest saveDialogRequest() const;
+    QString openFileName() const;
 
 private:
     void createControls();
     void createCommandBar();
-    QGroupBox* createGroupBox(const char* name, const QRect& geometry, const QString& title,
-                              const QColor& color);
-    void createPlaceField(int field, QGroupBox* group, int top);
+    QGroupBox* createGroupBox(const char* name);
+    void createPlaceField(int field, QGroupBox* group);
+    TSpeedItem* createSpeedItem(const char* name);
     void createCaption();
     void createPreferences();
     void centreOnScreen();
-    // Selects row 0 without running the country view.
-    void selectFirstCountry();
+
+    // The view the shared steps work through.
+    document::PlaceFields& placeFields() override;
+    void enablePlaceFields() override;
+    void setPathLabel(const std::string& path) override;
+    void setCountryLabel(const std::string& caption) override;
+    std::string countryLabel() const override;
+    void enableCountryLabel() override;
+    void enableCountryList() override;
+    void selectFirstCountry() override;
+    std::optional<int> selectedCountry() const override;
+    void enableSave() override;
+    std::optional<std::string> chooseFile(const ui::FileDialogRequest& request) override;
+    std::string templatePath() const override;
 
     std::unique_ptr<FileDialogs> m_dialogs;
-    document::ConfigBuffer m_buffer; // the hidden text control of the design: Memo1
-    QString m_documentPath;
-    QString m_openFileName;
+    ui::MainWindowSteps m_steps{*this};
     bool m_programSelects = false;
 
     QWidget* m_clientArea = nullptr;
@@ -117,7 +127,8 @@ private:
     TColorComboBox* ColorComboBox1 = nullptr;
     TGradientCaption* GradientCaption1 = nullptr;
     std::unique_ptr<PlaceFieldEdits> m_placeFields;
-    std::unique_ptr<DisplayPreferences> m_preferences;
+    std::unique_ptr<DisplayPreferenceWidgets> m_preferenceWidgets;
+    std::unique_ptr<ui::DisplayPreferenceSteps> m_preferences;
 
     TForm2* m_about = nullptr;
     TForm3* m_tip = nullptr;

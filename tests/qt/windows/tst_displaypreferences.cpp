@@ -1,4 +1,7 @@
-#include "qt/windows/DisplayPreferences.h"
+// The display preferences on the main window's widgets: fonts, weight and colours as the
+// widgets show them, and the real pickers' choices. The steps themselves: tests/ui.
+
+#include "qt/windows/DisplayPreferenceWidgets.h"
 
 #include "core/Boundary.h"
 #include "core/Exception.h"
@@ -7,26 +10,21 @@
 #include "qt/controls/commandbar/SpeedbarButton.h"
 #include "qt/controls/pickers/ColorComboBox.h"
 #include "qt/controls/pickers/FontComboBox.h"
-#include "settings/RegistryFile.h"
 #include "settings/RegistryStore.h"
-#include "settings/RegistryTree.h"
 #include "settings/RegistryValue.h"
 #include "support/FreshSettings.h"
 #include "support/TestFontSet.h"
+#include "ui/DisplayPreferenceSteps.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <memory>
 #include <optional>
-#include <sys/resource.h>
 
 using settings::RegistryStore;
 using settings::RegistryValue;
@@ -68,7 +66,8 @@ public:
         m_targets.boldToggle->setGroupIndex(2);
         m_targets.boldToggle->setAllowAllUp(true);
 
-        m_prefs = std::make_unique<DisplayPreferences>(m_targets);
+        m_widgets = std::make_unique<DisplayPreferenceWidgets>(m_targets);
+        m_prefs = std::make_unique<ui::DisplayPreferenceSteps>(*m_widgets);
         QObject::connect(m_targets.fontPicker, &TOwnerDrawComboBox::OnChange,
                          core::guarded([this](QObject*) { m_prefs->applyFontName(); }));
         QObject::connect(m_targets.colorPicker, &TOwnerDrawComboBox::OnChange,
@@ -78,7 +77,7 @@ public:
         m_window.show(); // creates the pickers' windows, as the main window's first show does
     }
 
-    DisplayPreferences& prefs() { return *m_prefs; }
+    ui::DisplayPreferenceSteps& prefs() { return *m_prefs; }
     const DisplayTargets& targets() const { return m_targets; }
     QLineEdit* edit(int i) const { return m_targets.edits[i]; }
     void clickBold() { QTest::mouseClick(m_targets.boldToggle->button(), Qt::LeftButton); }
@@ -92,7 +91,8 @@ private:
 
     QWidget m_window;
     DisplayTargets m_targets;
-    std::unique_ptr<DisplayPreferences> m_prefs;
+    std::unique_ptr<DisplayPreferenceWidgets> m_widgets;
+    std::unique_ptr<ui::DisplayPreferenceSteps> m_prefs;
 };
 
 QColor textColor(const QWidget* w) {
@@ -143,38 +143,6 @@ private slots:
         QVERIFY(m_settings->isValid());
     }
 
-    // Whatever else is stored, a "Time" other than exactly "1" is a first run.
-    void firstRunAppliesArialAndIgnoresStoredValues_data() {
-        QTest::addColumn<bool>("haveKey");
-        QTest::addColumn<QByteArray>("time");
-        QTest::newRow("no key at all") << false << QByteArray();
-        QTest::newRow("Time 01") << true << QByteArray("01");
-        QTest::newRow("Time 1 and a space") << true << QByteArray("1 ");
-        QTest::newRow("Time a word") << true << QByteArray("yes");
-        QTest::newRow("Time empty") << true << QByteArray("");
-    }
-    void firstRunAppliesArialAndIgnoresStoredValues() {
-        QFETCH(bool, haveKey);
-        QFETCH(QByteArray, time);
-        if (haveKey)
-            storeStandard(time.toStdString(), "Liberation Serif", 1, 255);
-        Targets t;
-        QVERIFY(core::runGuarded([&] { t.prefs().restore(); }));
-
-        verifyStyledTargets(t, "Arial", false, QColor(0, 0, 0));
-        QCOMPARE(t.targets().label->font().family(), QStringLiteral("Arial"));
-        QVERIFY(t.targets().label->font().underline());
-        QCOMPARE(t.targets().colorPicker->currentText(), QStringLiteral("Black"));
-        QVERIFY(!t.targets().boldToggle->isDown());
-
-        QVERIFY(core::runGuarded([&] { t.prefs().save(); }));
-        QCOMPARE(stored("Time"), (RegistryValue{settings::REG_SZ, sz("1")}));
-        QCOMPARE(stored("Font"), (RegistryValue{settings::REG_SZ, sz("Arial")}));
-        QCOMPARE(stored("FontStyle"), (RegistryValue{settings::REG_DWORD, dword(0)}));
-        QCOMPARE(stored("FontColor"), (RegistryValue{settings::REG_DWORD, dword(0)}));
-        QVERIFY(m_settings->errors().isEmpty());
-    }
-
     void storedPreferencesAreRestored_data() {
         QTest::addColumn<QString>("family");
         QTest::addColumn<uint>("style");
@@ -184,8 +152,6 @@ private slots:
         QTest::addColumn<uint>("styleWritten");
         QTest::newRow("another family, bold, red")
             << "Liberation Serif" << 1u << 255u << "Red" << QColor(255, 0, 0) << 1u;
-        QTest::newRow("FontStyle 7 counts as pressed")
-            << "Liberation Serif" << 7u << 0u << "Black" << QColor(0, 0, 0) << 1u;
         QTest::newRow("Silver") << "Arial" << 0u << 0xC0C0C0u << "Silver" << QColor(192, 192, 192) << 0u;
         QTest::newRow("unlisted dark grey") << "Arial" << 0u << 0x404040u << "" << QColor(64, 64, 64) << 0u;
     }
@@ -216,30 +182,6 @@ private slots:
         QCOMPARE(stored("FontStyle"), (RegistryValue{settings::REG_DWORD, dword(styleWritten)}));
         QCOMPARE(stored("FontColor"), (RegistryValue{settings::REG_DWORD, dword(color)}));
         QVERIFY(m_settings->errors().isEmpty());
-    }
-
-    // A hand-edited store with a line that cannot be read: the preferences are restored, the user
-    // is told once which line was skipped, and the exit write leaves it out.
-    void handEditedStoreIsRestored() {
-        QDir().mkpath(m_settings->path() + "/vantorel");
-        QFile file(m_settings->path() + "/vantorel/registry.reg");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(
-            "\xef\xbb\xbfWindows Registry Editor Version 5.00\n"
-            "[HKEY_CURRENT_USER\\Software\\Ludovane9900Vantorel\\Options] ; by hand\n"
-            "  \"Time\" = \"1\"\n\"Font\"=\"Liberation Serif\"\n\"Note\"=what?\n\"FontStyle\"=dword:1\n"
-            "\"FontColor\"=dword:FF ; red\n");
-        file.close();
-        Targets t;
-        QVERIFY(core::runGuarded([&] { t.prefs().restore(); }));
-        verifyStyledTargets(t, "Liberation Serif", true, QColor(255, 0, 0));
-        QVERIFY(core::runGuarded([&] { t.prefs().save(); }));
-        QCOMPARE(m_settings->errors().size(), 1);
-        QVERIFY2(m_settings->errors()[0].contains("(line 5: unknown value form"),
-                 qPrintable(m_settings->errors()[0]));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().endsWith("\"Time\"=\"1\"\r\n\"Font\"=\"Liberation Serif\"\r\n"
-                                        "\"FontStyle\"=dword:00000001\r\n\"FontColor\"=dword:000000ff\r\n"));
     }
 
     // A family the picker does not list selects nothing; the designed fonts stay, and the
@@ -296,112 +238,6 @@ private slots:
         t.targets().colorPicker->setColorValue(core::clRed);
         QCOMPARE(t.edit(0)->palette().color(QPalette::Disabled, QPalette::Text), greyed);
         QCOMPARE(textColor(t.edit(0)), QColor(255, 0, 0));
-    }
-
-    // Each failing read ends the restore where it happens; what came before stays applied.
-    void damagedValuesReportAndStop_data() {
-        QTest::addColumn<QByteArray>("damaged");
-        QTest::addColumn<uint>("type");
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<bool>("bold");
-        QTest::newRow("Time not text") << QByteArray("Time") << uint(settings::REG_DWORD)
-                                       << QByteArray("\1\0\0\0", 4) << "Invalid data type for 'Time'"
-                                       << "Arial" << false;
-        QTest::newRow("Font not text") << QByteArray("Font") << uint(settings::REG_DWORD)
-                                       << QByteArray("\1\0\0\0", 4) << "Invalid data type for 'Font'"
-                                       << "Arial" << false;
-        QTest::newRow("FontStyle absent")
-            << QByteArray("FontStyle") << 0u << QByteArray() << "Failed to get data for 'FontStyle'"
-            << "Liberation Serif" << false;
-        QTest::newRow("FontStyle too long")
-            << QByteArray("FontStyle") << uint(settings::REG_DWORD) << QByteArray("\1\0\0\0\0", 5)
-            << "Failed to get data for 'FontStyle'"
-            << "Liberation Serif" << false;
-        QTest::newRow("FontStyle text") << QByteArray("FontStyle") << uint(settings::REG_SZ)
-                                        << QByteArray("1\0", 2) << "Invalid data type for 'FontStyle'"
-                                        << "Liberation Serif" << false;
-        QTest::newRow("FontColor absent")
-            << QByteArray("FontColor") << 0u << QByteArray() << "Failed to get data for 'FontColor'"
-            << "Liberation Serif" << true;
-        QTest::newRow("FontColor text") << QByteArray("FontColor") << uint(settings::REG_SZ)
-                                        << QByteArray("255\0", 4) << "Invalid data type for 'FontColor'"
-                                        << "Liberation Serif" << true;
-    }
-    void damagedValuesReportAndStop() {
-        QFETCH(QByteArray, damaged);
-        QFETCH(uint, type);
-        QFETCH(QByteArray, data);
-        QFETCH(QString, message);
-        QFETCH(QString, family);
-        QFETCH(bool, bold);
-        const std::string name = damaged.toStdString();
-        for (const auto& [valueName, value] :
-             {std::pair<std::string, RegistryValue>{"Time", {settings::REG_SZ, sz("1")}},
-              {"Font", {settings::REG_SZ, sz("Liberation Serif")}},
-              {"FontStyle", {settings::REG_DWORD, dword(1)}},
-              {"FontColor", {settings::REG_DWORD, dword(255)}}}) {
-            if (valueName != name)
-                store(valueName, value.type, value.data);
-            else if (type != 0)
-                store(valueName, type, data.toStdString());
-        }
-        Targets t;
-        QVERIFY(!core::runGuarded([&] { t.prefs().restore(); }));
-        QCOMPARE(m_settings->errors(), QStringList{message});
-        // The designed "Arial" stays when nothing was applied; the colour is never restored.
-        QCOMPARE(t.edit(9)->font().family(), family);
-        QCOMPARE(t.targets().list->font().bold(), bold);
-        QCOMPARE(textColor(t.edit(9)), QColor(0, 0, 0));
-
-        // The end writes every value again, replacing the damaged one.
-        QVERIFY(core::runGuarded([&] { t.prefs().save(); }));
-        QCOMPARE(stored("Time"), (RegistryValue{settings::REG_SZ, sz("1")}));
-        QCOMPARE(stored(name)->type,
-                 name == "Time" || name == "Font" ? uint(settings::REG_SZ) : uint(settings::REG_DWORD));
-    }
-
-    // With no store that can be written the key cannot be created: nothing is read, and the
-    // end fails on its first write.
-    void unwritableStore() {
-        QFile blocker(m_settings->path() + "/blocker");
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker.fileName()));
-        Targets t;
-        QVERIFY(core::runGuarded([&] { t.prefs().restore(); }));
-        QCOMPARE(t.targets().label->font().family(), QStringLiteral("Arial Black"));
-        QVERIFY(!core::runGuarded([&] { t.prefs().save(); }));
-        QCOMPARE(m_settings->errors(), QStringList{"Failed to set data for 'Time'"});
-    }
-
-    // A store that can take "Time" but no larger file: the four values go in one write, so
-    // the failure stores none of them, instead of a "Time" whose others are missing (which
-    // would fail the next start on "FontStyle").
-    void exitWritesTheFourValuesAsOne() {
-        Targets t;
-        QVERIFY(core::runGuarded([&] { t.prefs().restore(); }));
-        settings::RegistryTree timeOnly;
-        timeOnly.setValue(kKey, "Time", RegistryValue{settings::REG_SZ, sz("1")});
-        const rlim_t limit = settings::RegistryFile::serialise(timeOnly).size();
-        rlimit saved{};
-        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit small{limit, saved.rlim_max};
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-        const bool savedOk = core::runGuarded([&] { t.prefs().save(); });
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        ::signal(SIGXFSZ, oldHandler);
-        QVERIFY(!savedOk);
-        QCOMPARE(m_settings->errors(), QStringList{"Failed to set data for 'Time'"});
-        QCOMPARE(stored("Time"), std::nullopt);
-    }
-
-    void saveWithoutRestoreFailsOnTime() {
-        Targets t;
-        QVERIFY(!core::runGuarded([&] { t.prefs().save(); }));
-        QCOMPARE(m_settings->errors(), QStringList{"Failed to set data for 'Time'"});
-        QVERIFY(!stored("Time"));
     }
 };
 
