@@ -4,6 +4,7 @@
 #include "core/Exception.h"
 #include "win32/controls/drawing/OffscreenDc.h"
 #include "win32/controls/drawing/Reflect.h"
+#include "win32/controls/drawing/Subclass.h"
 #include "win32/platform/SystemColors.h"
 #include "win32/platform/Window.h"
 
@@ -47,13 +48,8 @@ LRESULT CALLBACK SpeedBar::windowProc(HWND hwnd, UINT message, WPARAM wParam, LP
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = ::BeginPaint(hwnd, &ps);
-        paint(hwnd, dc);
-        ::EndPaint(hwnd, &ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return paintWith(hwnd, [hwnd](HDC dc) { paint(hwnd, dc); });
     case WM_COMMAND:
     case WM_DRAWITEM:
     case WM_MEASUREITEM:

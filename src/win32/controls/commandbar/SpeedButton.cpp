@@ -4,6 +4,7 @@
 #include "core/Exception.h"
 #include "ui/TextShortening.h"
 #include "win32/controls/drawing/OffscreenDc.h"
+#include "win32/controls/drawing/Subclass.h"
 #include "win32/controls/drawing/Tooltip.h"
 #include "win32/platform/SystemColors.h"
 #include "win32/platform/Text1252.h"
@@ -20,7 +21,6 @@ using ui::TButtonState;
 namespace {
 
 constexpr wchar_t kProperty[] = L"Vantorel.SpeedButton";
-constexpr UINT_PTR kSubclassId = 0x5350;
 
 std::wstring windowText(HWND hwnd) {
     std::wstring text(std::size_t(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
@@ -73,7 +73,7 @@ HWND SpeedButton::create(HWND parent, const SpeedButtonSpec& spec) {
         throw;
     }
     ::SetPropW(hwnd, kProperty, button);
-    ::SetWindowSubclass(hwnd, &SpeedButton::subclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(button));
+    subclass(hwnd, button);
     addTooltip(hwnd, spec.hint);
     return hwnd;
 }
@@ -111,6 +111,11 @@ void SpeedButton::setDown(bool down) {
     ::InvalidateRect(m_hwnd, nullptr, FALSE);
 }
 
+void SpeedButton::windowDestroyed() {
+    ::RemovePropW(m_hwnd, kProperty);
+    delete this;
+}
+
 // The other buttons of the group on the same parent follow this one.
 void SpeedButton::followedByGroup() {
     for (HWND sibling = ::GetWindow(::GetParent(m_hwnd), GW_CHILD); sibling;
@@ -130,35 +135,12 @@ void SpeedButton::beforeClick() {
         followedByGroup();
 }
 
-LRESULT CALLBACK SpeedButton::subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                           DWORD_PTR self) noexcept {
-    auto* button = reinterpret_cast<SpeedButton*>(self);
-    if (message == WM_NCDESTROY) {
-        ::RemoveWindowSubclass(hwnd, &SpeedButton::subclassProc, kSubclassId);
-        ::RemovePropW(hwnd, kProperty);
-        delete button;
-        return ::DefSubclassProc(hwnd, message, wParam, lParam);
-    }
-    LRESULT result = 0;
-    bool handled = false;
-    core::runGuarded([&] {
-        result = button->handle(message, wParam, lParam);
-        handled = true;
-    });
-    return handled ? result : ::DefSubclassProc(hwnd, message, wParam, lParam);
-}
-
 LRESULT SpeedButton::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = ::BeginPaint(m_hwnd, &ps);
-        paint(dc);
-        ::EndPaint(m_hwnd, &ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return paintWith(m_hwnd, [this](HDC dc) { paint(dc); });
     case WM_PRINTCLIENT:
         paint(reinterpret_cast<HDC>(wParam));
         return 0;

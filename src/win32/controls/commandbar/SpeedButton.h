@@ -53,8 +53,9 @@ public:
 
 private:
     SpeedButton(HWND hwnd, const SpeedButtonSpec& spec);
-    static LRESULT CALLBACK subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR self) noexcept;
+    template <class Owner>
+    friend LRESULT CALLBACK guardedSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
+    void windowDestroyed();
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     // A click is coming (the button is pushed and the mouse or space key comes up): toggle first.
     void beforeClick();

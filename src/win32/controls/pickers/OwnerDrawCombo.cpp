@@ -1,0 +1,96 @@
+#include "win32/controls/pickers/OwnerDrawCombo.h"
+
+#include "core/Boundary.h"
+#include "core/Exception.h"
+#include "win32/controls/drawing/OffscreenDc.h"
+#include "win32/controls/drawing/Reflect.h"
+#include "win32/controls/drawing/Subclass.h"
+#include "win32/platform/Window.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace win32::controls {
+
+void OwnerDrawCombo::create(HWND parent, int id, DWORD extraStyle) {
+    m_hwnd = ::CreateWindowExW(0, L"COMBOBOX", L"",
+                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST |
+                                   CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | CBS_AUTOHSCROLL | extraStyle,
+                               0, 0, 100, 300, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
+                               programInstance(), nullptr);
+    if (!m_hwnd)
+        throw core::Exception("Cannot create the picker (system error " + std::to_string(::GetLastError()) +
+                              ")");
+    subclass(m_hwnd, this);
+    resetItemHeight();
+}
+
+void OwnerDrawCombo::change() const {
+    if (OnChange)
+        OnChange();
+}
+
+int OwnerDrawCombo::selectedIndex() const {
+    return int(::SendMessageW(m_hwnd, CB_GETCURSEL, 0, 0));
+}
+
+std::wstring OwnerDrawCombo::entryText(int index) const {
+    std::wstring text(std::size_t(::SendMessageW(m_hwnd, CB_GETLBTEXTLEN, WPARAM(index), 0)) + 1, L'\0');
+    text.resize(std::size_t(
+        ::SendMessageW(m_hwnd, CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
+void OwnerDrawCombo::resetItemHeight() {
+    HDC dc = ::GetDC(m_hwnd);
+    auto* font = reinterpret_cast<HFONT>(::SendMessageW(m_hwnd, WM_GETFONT, 0, 0));
+    HGDIOBJ old = ::SelectObject(dc, font ? font : ::GetStockObject(SYSTEM_FONT));
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(m_hwnd, dc);
+    ::SendMessageW(m_hwnd, CB_SETITEMHEIGHT, 0, itemHeight(metrics.tmHeight));
+}
+
+LRESULT OwnerDrawCombo::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case kReflectBase + WM_DRAWITEM:
+        draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case kReflectBase + WM_MEASUREITEM:
+        return TRUE; // the height is set with CB_SETITEMHEIGHT
+    case kReflectBase + WM_COMMAND:
+        if (HIWORD(wParam) == CBN_SELCHANGE) {
+            userSelected();
+            return TRUE;
+        }
+        return 0;
+    case WM_SETFONT: {
+        const LRESULT result = ::DefSubclassProc(m_hwnd, message, wParam, lParam);
+        resetItemHeight();
+        return result;
+    }
+    default:
+        return ::DefSubclassProc(m_hwnd, message, wParam, lParam);
+    }
+}
+
+void OwnerDrawCombo::draw(const DRAWITEMSTRUCT& item) const {
+    const RECT& r = item.rcItem;
+    OffscreenDc off(item.hDC, r.right - r.left, r.bottom - r.top);
+    HDC dc = off.dc();
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    const RECT local{0, 0, r.right - r.left, r.bottom - r.top};
+    HGDIOBJ oldFont = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(m_hwnd, WM_GETFONT, 0, 0)));
+    ::SetTextColor(dc, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    fillBox(dc, 0, 0, local.right, local.bottom, ::GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    if (int(item.itemID) >= 0)
+        drawEntry(dc, local, int(item.itemID), selected);
+    if (item.itemState & ODS_FOCUS)
+        ::DrawFocusRect(dc, &local);
+    ::SelectObject(dc, oldFont);
+    off.copyTo(item.hDC, r.left, r.top);
+}
+
+} // namespace win32::controls
