@@ -3,6 +3,7 @@
 #include "core/Boundary.h"
 #include "core/Exception.h"
 #include "ui/TextShortening.h"
+#include "win32/controls/drawing/AccessibleRole.h"
 #include "win32/controls/drawing/OffscreenDc.h"
 #include "win32/controls/drawing/Subclass.h"
 #include "win32/controls/drawing/Tooltip.h"
@@ -11,6 +12,7 @@
 #include "win32/platform/Window.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <string>
 
@@ -144,6 +146,20 @@ LRESULT SpeedButton::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PRINTCLIENT:
         paint(reinterpret_cast<HDC>(wParam));
         return 0;
+    case WM_GETOBJECT: {
+        // A push button, and a toggle a check button with its state, also where the system's
+        // object does not know owner-drawn buttons.
+        AccessibleOverride as{ROLE_SYSTEM_PUSHBUTTON, {}};
+        if (m_latch.groupIndex() != 0) {
+            HWND self = m_hwnd;
+            as = {ROLE_SYSTEM_CHECKBUTTON, [self] {
+                      return ::SendMessageW(self, BM_GETCHECK, 0, 0) == BST_CHECKED;
+                  }};
+        }
+        if (const auto answer = answerGetObject(m_hwnd, wParam, lParam, as))
+            return *answer;
+        break;
+    }
     case BM_GETCHECK:
         return m_latch.isDown() ? BST_CHECKED : BST_UNCHECKED;
     case BM_SETCHECK:

@@ -15,7 +15,8 @@ namespace win32::controls {
 // system keeps the mouse and keyboard handling, BM_CLICK, the focus and the accessibility of
 // a button; the parent gets WM_COMMAND BN_CLICKED as from any button. A grouped button
 // (groupIndex != 0) is a toggle: a click flips its Down before BN_CLICKED goes out,
-// BM_GETCHECK answers Down and BM_SETCHECK sets it from code without a click.
+// BM_GETCHECK answers Down and BM_SETCHECK sets it from code without a click; assistive
+// technology sees it as a check button with that state, any other as a push button.
 //
 // Creating one:
 //     SpeedButtonSpec spec;

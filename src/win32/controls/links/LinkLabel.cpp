@@ -2,6 +2,7 @@
 
 #include "core/Boundary.h"
 #include "core/Exception.h"
+#include "win32/controls/drawing/AccessibleRole.h"
 #include "win32/controls/drawing/Subclass.h"
 #include "win32/controls/drawing/Tooltip.h"
 #include "win32/platform/SystemColors.h"
@@ -9,6 +10,7 @@
 #include "win32/platform/Window.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
@@ -84,6 +86,10 @@ LRESULT LinkLabel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return HTTRANSPARENT;
         return HTCLIENT;
     }
+    case WM_GETOBJECT:
+        if (const auto answer = answerGetObject(m_hwnd, wParam, lParam, {ROLE_SYSTEM_LINK, {}}))
+            return *answer;
+        return ::DefSubclassProc(m_hwnd, message, wParam, lParam);
     case WM_SETCURSOR:
         ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
         return TRUE;

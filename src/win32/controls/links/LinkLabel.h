@@ -13,7 +13,8 @@ namespace win32::controls {
 // A link: a system STATIC (SS_NOTIFY) whose text this class draws in its link colours and that
 // asks the shell to open its target (ShellExecuteW "open", SW_SHOW) when a press on its text is
 // released on its text. It reacts only over its text (elsewhere the pointer goes through to
-// what lies beneath), shows the hand cursor there, and its window text is its caption.
+// what lies beneath), shows the hand cursor there, and its window text is its caption. To
+// assistive technology it is the system's object for the STATIC with the role of a link.
 //
 // Creating one (owned by the window that holds it):
 //     auto link = std::make_unique<LinkLabel>(aboutWindow, ids::About_URLLabel1, caption, target);
