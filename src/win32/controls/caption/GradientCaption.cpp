@@ -6,6 +6,7 @@
 #include "win32/controls/drawing/OffscreenDc.h"
 #include "win32/controls/drawing/Subclass.h"
 #include "win32/platform/Dpi.h"
+#include "win32/platform/SystemColors.h"
 #include "win32/platform/Text1252.h"
 
 #include <commctrl.h>
@@ -144,7 +145,8 @@ void GradientCaption::drawStrip(HDC windowDc) const {
     const COLORREF end = ::GetSysColor(endIndex);
     if (m_active ? gradientActive : gradientInactive) {
         for (const ui::GradientBand& band :
-             ui::gradientBands(ui::gradientBox(width, height), startColor, plain(end), gradientSteps & 0xFF))
+             ui::gradientBands(ui::gradientBox(width, height), plain(resolveColor(startColor)), plain(end),
+                               gradientSteps & 0xFF))
             fillBox(dc, band.box.left, band.box.top, band.box.width, band.box.height,
                     RGB(core::redOf(band.color), core::greenOf(band.color), core::blueOf(band.color)));
     } else {

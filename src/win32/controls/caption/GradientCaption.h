@@ -17,7 +17,11 @@ namespace win32::controls {
 // caption colour (2/3); the font is the system's caption font.
 //
 // Creating one (owned by the main window, after its window exists):
-//     m_caption = std::make_unique<GradientCaption>(hwnd(), "Vantorel 99/00 V2.5");
+//     const auto& design = ui::mainwindow::kGradientCaption;
+//     m_caption = std::make_unique<GradientCaption>(hwnd(), design.caption);
+//     m_caption->startColor = design.startColor;
+//     m_caption->gradientSteps = design.gradientSteps;
+//     m_caption->repaint();
 class GradientCaption {
 public:
     GradientCaption(HWND form, std::string_view caption,
@@ -27,8 +31,9 @@ public:
     GradientCaption(const GradientCaption&) = delete;
     GradientCaption& operator=(const GradientCaption&) = delete;
 
-    core::TColor startColor = core::rgb(0, 128, 255);
-    int gradientSteps = 32;
+    // The component's own defaults; the main window sets its design's (kGradientCaption).
+    core::TColor startColor = core::clWindowText;
+    int gradientSteps = 64;
     bool gradientActive = true;
     bool gradientInactive = false;
 
