@@ -3,6 +3,7 @@
 // (tst_controls_win32). Plain C++: there is no Qt in the Windows build.
 
 #include "core/Exception.h"
+#include "support/PlainChecks.h"
 #include "ui/FontListFilter.h"
 #include "win32/controls/commandbar/SpeedBar.h"
 #include "win32/controls/commandbar/SpeedButton.h"
@@ -16,7 +17,6 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -24,14 +24,7 @@ using namespace win32::controls;
 
 namespace {
 
-int g_failed = 0;
-int g_passed = 0;
-
-void check(bool ok, const std::string& what) {
-    ++(ok ? g_passed : g_failed);
-    if (!ok)
-        std::printf("FAIL: %s\n", what.c_str());
-}
+using plainchecks::check;
 
 // What the window heard: one entry per BN_CLICKED, with the sender's BM_GETCHECK at that time.
 std::vector<std::pair<int, LRESULT>> g_clicks;
@@ -170,6 +163,5 @@ int wmain() {
     colorPicker(form);
     fontPickerWithoutGlyphs(form);
     linkLabel(form);
-    std::printf("%d passed, %d failed\n", g_passed, g_failed);
-    return g_failed == 0 ? 0 : 1;
+    return plainchecks::finish();
 }
