@@ -11,6 +11,7 @@ namespace win32::controls {
 //     auto picker = std::make_unique<ColorPicker>(bar, ids::ColorComboBox1);
 //     picker->OnChange = [this] { ColorComboBox1Change(); };
 //     layout.add(picker->hwnd(), design.box, design.font);
+//     addTooltip(picker->hwnd(), design.hint); // drawing/Tooltip.h
 class ColorPicker : public OwnerDrawCombo {
 public:
     // Lists the colours with Black selected.

@@ -16,6 +16,7 @@ namespace win32::controls {
 //     auto picker = std::make_unique<FontPicker>(bar, ids::FontComboBox1, ui::foTrueTypeOnly);
 //     picker->OnChange = [this] { FontComboBox1Change(); };
 //     layout.add(picker->hwnd(), design.box, design.font);
+//     addTooltip(picker->hwnd(), design.hint); // drawing/Tooltip.h
 class FontPicker : public OwnerDrawCombo {
 public:
     // Throws core::EResNotFound when a glyph resource is missing.
