@@ -169,6 +169,10 @@ LRESULT SpeedButton::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!::IsWindowEnabled(m_hwnd))
             return 0;
         break;
+    case WM_LBUTTONDBLCLK:
+        // An owner-drawn button takes a double click for BN_DOUBLECLICKED alone: the second
+        // press is a press, so that each click of a quick pair counts.
+        return ::DefSubclassProc(m_hwnd, WM_LBUTTONDOWN, wParam, lParam);
     case WM_LBUTTONUP:
         beforeClick();
         break;
