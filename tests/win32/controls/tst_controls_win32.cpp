@@ -86,6 +86,14 @@ void speedButtons(HWND form) {
     check(g_clicks == std::vector<std::pair<int, LRESULT>>{{1306, BST_CHECKED}, {1306, BST_UNCHECKED}},
           "two clicks latch the toggle and release it, each a click");
     g_clicks.clear();
+    // A quick double click is two clicks.
+    for (const UINT press : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+        ::SendMessageW(toggle, press, MK_LBUTTON, MAKELPARAM(2, 2));
+        ::SendMessageW(toggle, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    }
+    check(g_clicks == std::vector<std::pair<int, LRESULT>>{{1306, BST_CHECKED}, {1306, BST_UNCHECKED}},
+          "a double click on the toggle is two clicks");
+    g_clicks.clear();
     ::SendMessageW(toggle, BM_SETCHECK, BST_CHECKED, 0);
     check(g_clicks.empty() && ::SendMessageW(toggle, BM_GETCHECK, 0, 0) == BST_CHECKED,
           "Down set from code latches without a click");
