@@ -7,6 +7,7 @@
 #include "win32/controls/drawing/OffscreenDc.h"
 #include "win32/controls/drawing/Subclass.h"
 #include "win32/controls/drawing/Tooltip.h"
+#include "win32/platform/Dpi.h"
 #include "win32/platform/SystemColors.h"
 #include "win32/platform/Text1252.h"
 #include "win32/platform/Window.h"
@@ -233,8 +234,9 @@ void SpeedButton::paint(HDC target) const {
 }
 
 void SpeedButton::paintContent(HDC dc, const RECT& content, TButtonState state) const {
-    const int glyphWidth = m_glyph.isNull() ? 0 : m_glyph.width() / m_numGlyphs;
-    const int glyphHeight = m_glyph.isNull() ? 0 : m_glyph.height();
+    const UINT dpi = dpi::forWindow(m_hwnd);
+    const int glyphWidth = m_glyph.isNull() ? 0 : dpi::scale(m_glyph.width() / m_numGlyphs, dpi);
+    const int glyphHeight = m_glyph.isNull() ? 0 : dpi::scale(m_glyph.height(), dpi);
     RECT client;
     ::GetClientRect(m_hwnd, &client);
     auto* font = reinterpret_cast<HFONT>(::SendMessageW(m_hwnd, WM_GETFONT, 0, 0));
@@ -258,10 +260,10 @@ void SpeedButton::paintContent(HDC dc, const RECT& content, TButtonState state) 
         const int x = content.left + place.glyphLeft;
         const int y = content.top + place.glyphTop;
         if (index >= 0)
-            m_glyph.draw(dc, x, y, m_numGlyphs, index);
+            m_glyph.draw(dc, x, y, m_numGlyphs, index, dpi);
         else
             m_glyph.drawEmbossed(dc, x, y, m_numGlyphs, 0, resolveColor(core::clBtnHighlight),
-                                 resolveColor(core::clBtnShadow));
+                                 resolveColor(core::clBtnShadow), dpi);
     }
     if (!text.empty()) {
         RECT r{content.left + place.text.left, content.top + place.text.top,

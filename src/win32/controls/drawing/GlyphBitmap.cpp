@@ -1,6 +1,8 @@
 #include "win32/controls/drawing/GlyphBitmap.h"
 
 #include "core/Exception.h"
+#include "win32/controls/drawing/OffscreenDc.h"
+#include "win32/platform/Dpi.h"
 #include "win32/platform/Window.h"
 
 #include <string>
@@ -45,27 +47,33 @@ GlyphBitmap::GlyphBitmap(const wchar_t* resourceName) {
         m_transparent = pixel(0, m_height - 1);
 }
 
-void GlyphBitmap::draw(HDC dc, int x, int y, int count, int index) const {
+void GlyphBitmap::fillPixel(HDC dc, int x, int y, int col, int row, COLORREF color, UINT dpi) {
+    const int left = dpi::scale(col, dpi);
+    const int top = dpi::scale(row, dpi);
+    fillBox(dc, x + left, y + top, dpi::scale(col + 1, dpi) - left, dpi::scale(row + 1, dpi) - top, color);
+}
+
+void GlyphBitmap::draw(HDC dc, int x, int y, int count, int index, UINT dpi) const {
     const int w = count > 0 ? m_width / count : 0;
     for (int row = 0; row < m_height; ++row)
         for (int col = 0; col < w; ++col) {
             const std::uint32_t p = pixel(index * w + col, row);
             if (p != m_transparent)
-                ::SetPixelV(dc, x + col, y + row, RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+                fillPixel(dc, x, y, col, row, RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF), dpi);
         }
 }
 
 void GlyphBitmap::drawEmbossed(HDC dc, int x, int y, int count, int index, COLORREF highlight,
-                               COLORREF shadow) const {
+                               COLORREF shadow, UINT dpi) const {
     const int w = count > 0 ? m_width / count : 0;
     for (int row = 0; row + 1 < m_height; ++row)
         for (int col = 0; col + 1 < w; ++col)
             if (inShape(pixel(index * w + col, row)))
-                ::SetPixelV(dc, x + col + 1, y + row + 1, highlight);
+                fillPixel(dc, x, y, col + 1, row + 1, highlight, dpi);
     for (int row = 0; row < m_height; ++row)
         for (int col = 0; col < w; ++col)
             if (inShape(pixel(index * w + col, row)))
-                ::SetPixelV(dc, x + col, y + row, shadow);
+                fillPixel(dc, x, y, col, row, shadow, dpi);
 }
 
 } // namespace win32::controls

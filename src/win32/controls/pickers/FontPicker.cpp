@@ -3,6 +3,7 @@
 #include "core/Boundary.h"
 #include "ui/FontListFilter.h"
 #include "ui/PickerEntryLayout.h"
+#include "win32/platform/Dpi.h"
 #include "win32/platform/ResourceNames.h"
 #include "win32/platform/Window.h"
 
@@ -136,20 +137,22 @@ void FontPicker::userSelected() {
 }
 
 int FontPicker::itemHeight(int fontHeight) const {
-    return ui::fontPickerMinimumItemHeight(fontHeight, m_trueTypeGlyph.height());
+    return ui::fontPickerMinimumItemHeight(fontHeight,
+                                           dpi::scale(m_trueTypeGlyph.height(), dpi::forWindow(hwnd())));
 }
 
 void FontPicker::drawEntry(HDC dc, const RECT& r, int index, bool) const {
     const auto type = unsigned(::SendMessageW(hwnd(), CB_GETITEMDATA, WPARAM(index), 0));
     const ui::FontGlyph kind = ui::fontEntryGlyph(type);
+    const UINT d = dpi::forWindow(hwnd());
     const GlyphBitmap* glyph = kind == ui::FontGlyph::TrueType ? &m_trueTypeGlyph
                                : kind == ui::FontGlyph::Device ? &m_deviceGlyph
                                                                : nullptr;
-    const ui::FontEntryLayout layout =
-        ui::fontEntryLayout({r.left, r.top, r.right - r.left, r.bottom - r.top}, glyph ? glyph->width() : 0,
-                            glyph ? glyph->height() : 0);
+    const ui::FontEntryLayout layout = ui::fontEntryLayout(
+        {r.left, r.top, r.right - r.left, r.bottom - r.top}, glyph ? dpi::scale(glyph->width(), d) : 0,
+        glyph ? dpi::scale(glyph->height(), d) : 0);
     if (glyph)
-        glyph->draw(dc, layout.glyphLeft, layout.glyphTop, 1, 0);
+        glyph->draw(dc, layout.glyphLeft, layout.glyphTop, 1, 0, d);
     const std::wstring name = entryText(index);
     RECT text{layout.textLeft, r.top, r.right, r.bottom};
     ::SetBkMode(dc, TRANSPARENT);
