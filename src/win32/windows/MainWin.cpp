@@ -1,17 +1,96 @@
 #include "win32/windows/MainWin.h"
 
+#include "core/Exception.h"
+#include "core/ProgramDirectory.h"
+#include "core/WideText.h"
+#include "document/TemplateFile.h"
+#include "ui/MainWindowDesign.h"
+#include "win32/controls/commandbar/SpeedBar.h"
+#include "win32/controls/commandbar/SpeedButton.h"
+#include "win32/controls/drawing/Tooltip.h"
 #include "win32/platform/Dpi.h"
+#include "win32/platform/FileDialog.h"
 #include "win32/platform/FormFrame.h"
 #include "win32/platform/ResourceNames.h"
 #include "win32/platform/SystemColors.h"
+#include "win32/platform/Text1252.h"
+#include "win32/windows/ControlIds.h"
+#include "win32/windows/PlaceEditFilter.h"
+
+#include <uxtheme.h>
+
+#include <stdexcept>
+#include <string_view>
+
+namespace design = ui::mainwindow;
 
 namespace {
 
 constexpr const wchar_t* kClassName = L"TForm1";
-constexpr int kClientWidth = 617;
-constexpr int kClientHeight = 281;
-// A single fixed border; in the title bar the system menu and the minimise button.
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// A single fixed border; in the title bar the system menu and the minimise button. The window
+// paints its background under its children too: a group box draws only its frame and caption.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// The control ID of each design name (the command items' and fields' by their number).
+int controlId(std::string_view name) {
+    struct Named {
+        std::string_view name;
+        int id;
+    };
+    static constexpr Named kIds[] = {
+        {"Label1", win32::ids::Label1},
+        {"Label2", win32::ids::Label2},
+        {"SpeedButton1", win32::ids::SpeedButton1},
+        {"GroupBox1", win32::ids::GroupBox1},
+        {"GroupBox3", win32::ids::GroupBox3},
+        {"GroupBox4", win32::ids::GroupBox4},
+        {"GroupBox5", win32::ids::GroupBox5},
+        {"ListBox1", win32::ids::ListBox1},
+        {"SpeedBar1", win32::ids::SpeedBar1},
+        {"FontComboBox1", win32::ids::FontComboBox1},
+        {"ColorComboBox1", win32::ids::ColorComboBox1},
+    };
+    for (const Named& named : kIds)
+        if (named.name == name)
+            return named.id;
+    const auto number = [&](std::string_view prefix) {
+        return std::stoi(std::string(name.substr(prefix.size())));
+    };
+    if (name.starts_with("SpeedItem"))
+        return win32::ids::speedItem(number("SpeedItem"));
+    if (name.starts_with("Edit"))
+        return win32::ids::edit(number("Edit") - 1);
+    throw std::out_of_range("no control ID for " + std::string(name));
+}
+
+const wchar_t* glyphResource(std::string_view glyph) {
+    struct Named {
+        std::string_view glyph;
+        const wchar_t* resource;
+    };
+    static constexpr Named kGlyphs[] = {
+        {"new", RES_NAME(RES_GLYPH_NEW)},   {"open", RES_NAME(RES_GLYPH_OPEN)},
+        {"save", RES_NAME(RES_GLYPH_SAVE)}, {"font", RES_NAME(RES_GLYPH_FONT)},
+        {"tip", RES_NAME(RES_GLYPH_TIP)},   {"about", RES_NAME(RES_GLYPH_ABOUT)},
+    };
+    for (const Named& named : kGlyphs)
+        if (named.glyph == glyph)
+            return named.resource;
+    return nullptr;
+}
+
+// A control's box in the main window's client area: the design gives it in its parent's (a
+// group box, whose children here are the window's own, so that their notifications and colour
+// questions reach the window).
+ui::Box boxInWindow(const ui::ControlDesign& control) {
+    ui::Box box = control.box;
+    if (!control.parent.empty()) {
+        const ui::Box& parent = design::control(control.parent).box;
+        box.left += parent.left;
+        box.top += parent.top;
+    }
+    return box;
+}
 
 } // namespace
 
@@ -20,8 +99,101 @@ TForm1::TForm1() {
     registerClass({kClassName, win32::loadProgramIcon(RES_NAME(RES_MAINICON), false, dpi),
                    win32::loadProgramIcon(RES_NAME(RES_MAINICON), true, dpi),
                    win32::systemColorBrush(core::SystemColor::BtnFace)});
-    create({kClassName, L"Vantorel 99/00 V2.5", kStyle, 0,
-            win32::centredFrame(kClientWidth, kClientHeight, kStyle, 0)});
+    create({kClassName, win32::text1252::toWide(design::kCaption), kStyle, 0,
+            win32::centredFrame(design::kClientWidth, design::kClientHeight, kStyle, 0)});
+    m_layout = win32::DesignLayout(win32::dpi::forWindow(hwnd()));
+    createControls();
+}
+
+void TForm1::createControls() {
+    Label2 = createChild(design::control("Label2"), L"STATIC", SS_CENTER | SS_NOPREFIX);
+    Label1 = createChild(design::control("Label1"), L"STATIC", SS_LEFT | SS_NOPREFIX);
+
+    const ui::ControlDesign& apply = design::control("SpeedButton1");
+    win32::controls::SpeedButtonSpec spec;
+    spec.id = win32::ids::SpeedButton1;
+    spec.caption = apply.caption;
+    spec.hint = apply.hint;
+    spec.fontColor = apply.font.color;
+    SpeedButton1 = win32::controls::SpeedButton::create(hwnd(), spec);
+    m_layout.add(SpeedButton1, apply.box, apply.font);
+
+    int group = 0;
+    for (const ui::ControlDesign& control : design::controls()) {
+        switch (control.kind) {
+        case ui::ControlKind::GroupBox: {
+            const HWND box = createChild(control, L"BUTTON", BS_GROUPBOX);
+            // Unthemed, so that the caption takes its colour from WM_CTLCOLORSTATIC; below the
+            // fields and the list it frames.
+            ::SetWindowTheme(box, L"", L"");
+            ::SetWindowPos(box, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            m_groupBoxes.at(std::size_t(group++)) = box;
+            break;
+        }
+        case ui::ControlKind::Edit: {
+            // A flat single-line border; reached by the mouse only, never by Tab.
+            const HWND edit = createChild(control, L"EDIT", ES_AUTOHSCROLL | WS_BORDER);
+            win32::placeedit::refuseOutsideWindows1252(edit);
+            m_fields.edits.at(std::size_t(controlId(control.name) - win32::ids::Edit1)) = edit;
+            break;
+        }
+        case ui::ControlKind::ListBox:
+            ListBox1 =
+                createChild(control, L"LISTBOX",
+                            WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
+                            WS_EX_CLIENTEDGE);
+            for (int row = 0; row < document::kCountryCount; ++row) {
+                const std::wstring entry = win32::text1252::toWide(document::countryRow(row).listEntry);
+                ::SendMessageW(ListBox1, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    createCommandBar();
+    applyDpi(m_layout.dpi());
+}
+
+HWND TForm1::createChild(const ui::ControlDesign& control, const wchar_t* windowClass, DWORD style,
+                         DWORD exStyle) {
+    style |= WS_CHILD | (control.visible ? WS_VISIBLE : 0) | (control.enabled ? 0 : WS_DISABLED);
+    const HWND child = ::CreateWindowExW(
+        exStyle, windowClass, win32::text1252::toWide(control.caption).c_str(), style, 0, 0, 0, 0, hwnd(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control.name))), win32::programInstance(),
+        nullptr);
+    if (!child)
+        throw core::Exception("Cannot create " + std::string(control.name) + " (system error " +
+                              std::to_string(::GetLastError()) + ")");
+    m_layout.add(child, boxInWindow(control), control.font);
+    m_designs.emplace_back(child, &control);
+    return child;
+}
+
+void TForm1::createCommandBar() {
+    const ui::ControlDesign& barControl = design::control("SpeedBar1");
+    SpeedBar1 = win32::controls::SpeedBar::create(hwnd(), win32::ids::SpeedBar1);
+    m_layout.add(SpeedBar1, barControl.box, barControl.font);
+    for (const design::SpeedItemDesign& item : design::speedItems()) {
+        win32::controls::SpeedButtonSpec spec;
+        spec.id = controlId(item.control.name);
+        spec.caption = item.control.caption;
+        spec.showCaption = false;
+        spec.hint = item.control.hint;
+        spec.glyph = glyphResource(item.glyph);
+        spec.groupIndex = item.groupIndex;
+        spec.allowAllUp = item.allowAllUp;
+        spec.enabled = item.control.enabled;
+        const HWND button = win32::controls::SpeedButton::create(SpeedBar1, spec);
+        m_layout.add(button, item.control.box, item.control.font);
+        if (item.control.name == "SpeedItem2")
+            SpeedItem2 = button;
+    }
+}
+
+void TForm1::applyDpi(UINT dpi) {
+    m_layout.apply(dpi);
+    ::SendMessageW(ListBox1, LB_SETITEMHEIGHT, 0, win32::dpi::scale(design::kListItemHeight, dpi));
 }
 
 void TForm1::FormCreate() {}
@@ -33,21 +205,143 @@ void TForm1::show() {
     ::UpdateWindow(hwnd());
 }
 
+// --- Handlers -----------------------------------------------------------------------------
+
+void TForm1::SpeedItem5Click() {
+    m_steps.newDocument();
+}
+
+void TForm1::SpeedItem1Click() {
+    m_steps.open();
+}
+
+void TForm1::openFile(const std::string& path) {
+    m_steps.openFile(path);
+}
+
+void TForm1::SpeedItem2Click() {
+    m_steps.save();
+}
+
+void TForm1::ListBox1Click() {
+    m_steps.showSelectedCountry();
+}
+
+void TForm1::SpeedButton1Click() {
+    m_steps.applyChanges();
+}
+
+void TForm1::onCommand(int id, int code) {
+    if (id == win32::ids::ListBox1) {
+        // Only the user's changes: a selection made by the program sends no notification.
+        if (code == LBN_SELCHANGE)
+            ListBox1Click();
+        return;
+    }
+    if (code != BN_CLICKED)
+        return;
+    if (id == win32::ids::speedItem(5))
+        SpeedItem5Click();
+    else if (id == win32::ids::speedItem(1))
+        SpeedItem1Click();
+    else if (id == win32::ids::speedItem(2))
+        SpeedItem2Click();
+    else if (id == win32::ids::SpeedButton1)
+        SpeedButton1Click();
+}
+
+// Group box captions in their design colours; labels on the button face; fields and the list
+// on the window colour, also while disabled.
+LRESULT TForm1::controlColors(HDC dc, HWND control) {
+    const ui::ControlDesign* controlDesign = nullptr;
+    for (const auto& [child, childDesign] : m_designs)
+        if (child == control)
+            controlDesign = childDesign;
+    const bool field = controlDesign && (controlDesign->kind == ui::ControlKind::Edit ||
+                                         controlDesign->kind == ui::ControlKind::ListBox);
+    const core::SystemColor background = field ? core::SystemColor::Window : core::SystemColor::BtnFace;
+    ::SetTextColor(dc, win32::resolveColor(controlDesign ? controlDesign->font.color : core::clWindowText));
+    ::SetBkColor(dc, win32::resolveColor(core::systemColorValue(background)));
+    return reinterpret_cast<LRESULT>(win32::systemColorBrush(background));
+}
+
 LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        return controlColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_CLOSE:
         // Closing the main window ends the program; the windows go in the shut-down, in
         // reverse order of their creation.
         ::PostQuitMessage(0);
         return 0;
     case WM_DPICHANGED: {
-        const RECT frame = win32::frameForDpi(hwnd(), kClientWidth, kClientHeight, HIWORD(wParam),
-                                              *reinterpret_cast<const RECT*>(lParam));
+        const RECT frame = win32::frameForDpi(hwnd(), design::kClientWidth, design::kClientHeight,
+                                              HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         ::SetWindowPos(hwnd(), nullptr, frame.left, frame.top, frame.right - frame.left,
                        frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        applyDpi(HIWORD(wParam));
         return 0;
     }
     default:
         return defaultHandling(message, wParam, lParam);
     }
+}
+
+// --- The view the shared steps work through -----------------------------------------------
+
+document::PlaceFields& TForm1::placeFields() {
+    return m_fields;
+}
+
+void TForm1::enablePlaceFields() {
+    for (HWND edit : m_fields.edits)
+        ::EnableWindow(edit, TRUE);
+}
+
+void TForm1::setPathLabel(const std::string& path) {
+    ::SetWindowTextW(Label1, core::win32::widen(path).c_str());
+}
+
+void TForm1::setCountryLabel(const std::string& caption) {
+    win32::text1252::setWindowText(Label2, caption);
+}
+
+std::string TForm1::countryLabel() const {
+    return win32::text1252::windowText(Label2);
+}
+
+void TForm1::enableCountryLabel() {
+    ::EnableWindow(Label2, TRUE);
+}
+
+void TForm1::enableCountryList() {
+    ::EnableWindow(ListBox1, TRUE);
+}
+
+void TForm1::selectFirstCountry() {
+    ::SendMessageW(ListBox1, LB_SETCURSEL, 0, 0);
+}
+
+std::optional<int> TForm1::selectedCountry() const {
+    const LRESULT row = ::SendMessageW(ListBox1, LB_GETCURSEL, 0, 0);
+    if (row == LB_ERR)
+        return std::nullopt;
+    return int(row);
+}
+
+void TForm1::enableSave() {
+    ::EnableWindow(SpeedItem2, TRUE);
+}
+
+std::optional<std::string> TForm1::chooseFile(const ui::FileDialogRequest& request) {
+    return win32::runFileDialog(hwnd(), request);
+}
+
+std::string TForm1::templatePath() const {
+    return document::templatePath(core::programDirectory());
 }

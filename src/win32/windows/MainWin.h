@@ -1,10 +1,22 @@
 #pragma once
 
+#include "ui/MainWindowSteps.h"
+#include "ui/MainWindowView.h"
+#include "win32/platform/DesignLayout.h"
 #include "win32/platform/Window.h"
+#include "win32/windows/PlaceFieldEdits.h"
 
-// The main window, TForm1. So far the frame alone: its class, caption, client size, icon and
-// place; the controls and handlers follow on this.
-class TForm1 : public win32::Window {
+#include <array>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// The main window, TForm1: the country list, the ten place fields in three competition groups,
+// the country label, Apply Changes and the command bar, built as child windows from the
+// design (ui/MainWindowDesign.h) with the control IDs of ControlIds.h. The handlers' steps are
+// the shared ones (ui::MainWindowSteps); this is the Win32 side of them.
+class TForm1 : public win32::Window, private ui::MainWindowView {
 public:
     TForm1();
 
@@ -12,6 +24,52 @@ public:
     void FormDestroy();
     void show();
 
+    // Handlers, named after the control and the event.
+    void SpeedItem5Click(); // New
+    void SpeedItem1Click(); // Open
+    void SpeedItem2Click(); // Save
+    void ListBox1Click();
+    void SpeedButton1Click(); // Apply Changes
+
+    // Open's steps for a file named on the command line (UTF-8).
+    void openFile(const std::string& path);
+
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void createControls();
+    HWND createChild(const ui::ControlDesign& design, const wchar_t* windowClass, DWORD style,
+                     DWORD exStyle = 0);
+    void createCommandBar();
+    void onCommand(int id, int code);
+    LRESULT controlColors(HDC dc, HWND control);
+    void applyDpi(UINT dpi);
+
+    // The view the shared steps work through.
+    document::PlaceFields& placeFields() override;
+    void enablePlaceFields() override;
+    void setPathLabel(const std::string& path) override;
+    void setCountryLabel(const std::string& caption) override;
+    std::string countryLabel() const override;
+    void enableCountryLabel() override;
+    void enableCountryList() override;
+    void selectFirstCountry() override;
+    std::optional<int> selectedCountry() const override;
+    void enableSave() override;
+    std::optional<std::string> chooseFile(const ui::FileDialogRequest& request) override;
+    std::string templatePath() const override;
+
+    win32::DesignLayout m_layout;
+    ui::MainWindowSteps m_steps{*this};
+    PlaceFieldEdits m_fields;
+    HWND Label1 = nullptr;
+    HWND Label2 = nullptr;
+    HWND SpeedButton1 = nullptr;
+    std::array<HWND, 4> m_groupBoxes{}; // GroupBox1, 3, 4, 5
+    HWND ListBox1 = nullptr;
+    HWND SpeedBar1 = nullptr;
+    HWND SpeedItem2 = nullptr;
+    // The standard controls and their designs, for the colours they ask for.
+    std::vector<std::pair<HWND, const ui::ControlDesign*>> m_designs;
 };
