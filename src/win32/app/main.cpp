@@ -2,6 +2,7 @@
 // in order and destroyed in reverse order, and the message loop in between, which ends when the
 // main window is closed.
 
+#include "core/Boundary.h"
 #include "ui/Application.h"
 #include "ui/CommandLine.h"
 #include "ui/ErrorReport.h"
@@ -9,6 +10,7 @@
 #include "win32/app/ProgramWindows.h"
 #include "win32/app/Startup.h"
 #include "win32/app/Win32MessagePresenter.h"
+#include "win32/windows/MainWin.h"
 
 #include <windows.h>
 
@@ -26,6 +28,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         // Told once the windows stand, so that the box has the main window under it.
         if (commandLine.usageError)
             presenter.showInformation(ui::kApplicationTitle, ui::kUsage);
+        // The named file opens as Open opens what its dialog chose.
+        if (commandLine.file)
+            core::runGuarded([&] {
+                windows.mainWindow().openFile(
+                    app::absolutePath(*commandLine.file).value_or(*commandLine.file));
+            });
 
         // Closing the main window, the only one that ends the program, ends the loop.
         const int exitCode = app::runMessageLoop(windows.tabWindows());

@@ -4,6 +4,7 @@
 #include "core/ProgramDirectory.h"
 #include "core/WideText.h"
 #include "document/TemplateFile.h"
+#include "ui/FontListFilter.h"
 #include "ui/MainWindowDesign.h"
 #include "win32/controls/commandbar/SpeedBar.h"
 #include "win32/controls/commandbar/SpeedButton.h"
@@ -103,6 +104,19 @@ TForm1::TForm1() {
             win32::centredFrame(design::kClientWidth, design::kClientHeight, kStyle, 0)});
     m_layout = win32::DesignLayout(win32::dpi::forWindow(hwnd()));
     createControls();
+    for (int index = 0; index < ui::kDisplayTargetCount; ++index) {
+        const ui::ControlDesign& control = index == ui::kCountryListTarget    ? design::control("ListBox1")
+                                           : index == ui::kCountryLabelTarget ? design::control("Label2")
+                                                                              : design::placeField(index);
+        m_targetFamily[std::size_t(index)] = std::string(control.font.family);
+        m_targetFont[std::size_t(index)] = control.font;
+    }
+    m_textColor = design::control("ListBox1").font.color;
+
+    const design::GradientCaptionDesign& caption = design::kGradientCaption;
+    GradientCaption1 = std::make_unique<win32::controls::GradientCaption>(hwnd(), caption.caption);
+    GradientCaption1->startColor = caption.startColor;
+    GradientCaption1->gradientSteps = caption.gradientSteps;
 }
 
 void TForm1::createControls() {
@@ -188,7 +202,26 @@ void TForm1::createCommandBar() {
         m_layout.add(button, item.control.box, item.control.font);
         if (item.control.name == "SpeedItem2")
             SpeedItem2 = button;
+        if (item.control.name == "SpeedItem6")
+            SpeedItem6 = button;
     }
+
+    const ui::ControlDesign& fontPicker = design::control("FontComboBox1");
+    FontComboBox1 = std::make_unique<win32::controls::FontPicker>(
+        SpeedBar1, win32::ids::FontComboBox1, design::kFontPickerTrueTypeOnly ? ui::foTrueTypeOnly : 0u);
+    FontComboBox1->OnChange = [this] {
+        FontComboBox1Change();
+    };
+    m_layout.add(FontComboBox1->hwnd(), fontPicker.box, fontPicker.font);
+    win32::controls::addTooltip(FontComboBox1->hwnd(), fontPicker.hint);
+
+    const ui::ControlDesign& colorPicker = design::control("ColorComboBox1");
+    ColorComboBox1 = std::make_unique<win32::controls::ColorPicker>(SpeedBar1, win32::ids::ColorComboBox1);
+    ColorComboBox1->OnChange = [this] {
+        ColorComboBox1Change();
+    };
+    m_layout.add(ColorComboBox1->hwnd(), colorPicker.box, colorPicker.font);
+    win32::controls::addTooltip(ColorComboBox1->hwnd(), colorPicker.hint);
 }
 
 void TForm1::applyDpi(UINT dpi) {
@@ -196,9 +229,13 @@ void TForm1::applyDpi(UINT dpi) {
     ::SendMessageW(ListBox1, LB_SETITEMHEIGHT, 0, win32::dpi::scale(design::kListItemHeight, dpi));
 }
 
-void TForm1::FormCreate() {}
+void TForm1::FormCreate() {
+    m_preferences.restore();
+}
 
-void TForm1::FormDestroy() {}
+void TForm1::FormDestroy() {
+    m_preferences.save();
+}
 
 void TForm1::show() {
     ::ShowWindow(hwnd(), SW_SHOW);
@@ -221,6 +258,18 @@ void TForm1::openFile(const std::string& path) {
 
 void TForm1::SpeedItem2Click() {
     m_steps.save();
+}
+
+void TForm1::SpeedItem6Click() {
+    m_preferences.applyBold();
+}
+
+void TForm1::FontComboBox1Change() {
+    m_preferences.applyFontName();
+}
+
+void TForm1::ColorComboBox1Change() {
+    m_preferences.applyColor();
 }
 
 void TForm1::ListBox1Click() {
@@ -246,6 +295,8 @@ void TForm1::onCommand(int id, int code) {
         SpeedItem1Click();
     else if (id == win32::ids::speedItem(2))
         SpeedItem2Click();
+    else if (id == win32::ids::speedItem(6))
+        SpeedItem6Click();
     else if (id == win32::ids::SpeedButton1)
         SpeedButton1Click();
 }
@@ -260,7 +311,9 @@ LRESULT TForm1::controlColors(HDC dc, HWND control) {
     const bool field = controlDesign && (controlDesign->kind == ui::ControlKind::Edit ||
                                          controlDesign->kind == ui::ControlKind::ListBox);
     const core::SystemColor background = field ? core::SystemColor::Window : core::SystemColor::BtnFace;
-    ::SetTextColor(dc, win32::resolveColor(controlDesign ? controlDesign->font.color : core::clWindowText));
+    ::SetTextColor(dc, win32::resolveColor(field           ? m_textColor
+                                           : controlDesign ? controlDesign->font.color
+                                                           : core::clWindowText));
     ::SetBkColor(dc, win32::resolveColor(core::systemColorValue(background)));
     return reinterpret_cast<LRESULT>(win32::systemColorBrush(background));
 }
@@ -344,4 +397,66 @@ std::optional<std::string> TForm1::chooseFile(const ui::FileDialogRequest& reque
 
 std::string TForm1::templatePath() const {
     return document::templatePath(core::programDirectory());
+}
+
+// --- The display preferences' view --------------------------------------------------------
+
+void TForm1::setFontPickerName(const std::string& name) {
+    FontComboBox1->setFontName(win32::text1252::toWide(name));
+}
+
+// A family that Windows-1252 cannot name is kept as none.
+std::string TForm1::fontPickerName() const {
+    return win32::text1252::fromWide(FontComboBox1->fontName()).value_or(std::string());
+}
+
+void TForm1::setBoldToggleDown(bool down) {
+    win32::controls::SpeedButton::from(SpeedItem6)->setDown(down);
+}
+
+bool TForm1::boldToggleDown() const {
+    return win32::controls::SpeedButton::from(SpeedItem6)->isDown();
+}
+
+void TForm1::setColorPickerValue(core::TColor color) {
+    ColorComboBox1->setColorValue(color);
+}
+
+core::TColor TForm1::colorPickerValue() const {
+    return ColorComboBox1->colorValue();
+}
+
+HWND TForm1::target(int index) const {
+    if (index == ui::kCountryListTarget)
+        return ListBox1;
+    if (index == ui::kCountryLabelTarget)
+        return Label2;
+    return m_fields.edits.at(std::size_t(index));
+}
+
+void TForm1::giveTargetFont(int index) {
+    ui::FontDesign& font = m_targetFont.at(std::size_t(index));
+    font.family = m_targetFamily.at(std::size_t(index));
+    m_layout.setFont(target(index), font);
+    // A new font gives the list rows of that font's height: the design's stays.
+    if (index == ui::kCountryListTarget)
+        ::SendMessageW(ListBox1, LB_SETITEMHEIGHT, 0,
+                       win32::dpi::scale(design::kListItemHeight, m_layout.dpi()));
+}
+
+void TForm1::setTargetFontName(int index, const std::string& name) {
+    m_targetFamily.at(std::size_t(index)) = name;
+    giveTargetFont(index);
+}
+
+// The whole style set becomes {bold} or {}.
+void TForm1::setTargetBold(int index, bool bold) {
+    m_targetFont.at(std::size_t(index)).style = bold ? ui::fsBold : ui::fsRegular;
+    giveTargetFont(index);
+}
+
+// The fields and the list share one text colour: the preferences give all of them the same.
+void TForm1::setTargetColor(int index, core::TColor color) {
+    m_textColor = color;
+    ::InvalidateRect(target(index), nullptr, TRUE);
 }
