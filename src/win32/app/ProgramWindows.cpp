@@ -17,6 +17,14 @@ ProgramWindows::ProgramWindows() {
 
     m_form3 = std::make_unique<TForm3>(m_form1->hwnd());
     core::runGuarded([&] { m_form3->FormCreate(); });
+
+    // A command shows its window, in front and active.
+    const auto showInFront = [](const win32::Window& window) {
+        ::ShowWindow(window.hwnd(), SW_SHOW);
+        ::SetForegroundWindow(window.hwnd());
+    };
+    m_form1->setSecondaryWindows([this, showInFront] { showInFront(*m_form3); },
+                                 [this, showInFront] { showInFront(*m_form2); });
 }
 
 ProgramWindows::~ProgramWindows() = default;

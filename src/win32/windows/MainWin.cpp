@@ -260,6 +260,21 @@ void TForm1::SpeedItem2Click() {
     m_steps.save();
 }
 
+void TForm1::setSecondaryWindows(std::function<void()> showTip, std::function<void()> showAbout) {
+    m_showTip = std::move(showTip);
+    m_showAbout = std::move(showAbout);
+}
+
+void TForm1::SpeedItem3Click() {
+    if (m_showTip)
+        m_showTip();
+}
+
+void TForm1::SpeedItem4Click() {
+    if (m_showAbout)
+        m_showAbout();
+}
+
 void TForm1::SpeedItem6Click() {
     m_preferences.applyBold();
 }
@@ -297,6 +312,10 @@ void TForm1::onCommand(int id, int code) {
         SpeedItem2Click();
     else if (id == win32::ids::speedItem(6))
         SpeedItem6Click();
+    else if (id == win32::ids::speedItem(3))
+        SpeedItem3Click();
+    else if (id == win32::ids::speedItem(4))
+        SpeedItem4Click();
     else if (id == win32::ids::SpeedButton1)
         SpeedButton1Click();
 }

@@ -12,6 +12,7 @@
 #include "win32/windows/PlaceFieldEdits.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,10 +36,15 @@ public:
     void SpeedItem1Click(); // Open
     void SpeedItem2Click(); // Save
     void SpeedItem6Click(); // Font (bold toggle)
+    void SpeedItem3Click(); // Tip of the Day
+    void SpeedItem4Click(); // About
     void ListBox1Click();
     void SpeedButton1Click(); // Apply Changes
     void FontComboBox1Change();
     void ColorComboBox1Change();
+
+    // What Tip of the Day (SpeedItem3) and About (SpeedItem4) show.
+    void setSecondaryWindows(std::function<void()> showTip, std::function<void()> showAbout);
 
     // Open's steps for a file named on the command line (UTF-8).
     void openFile(const std::string& path);
@@ -102,6 +108,8 @@ private:
     std::array<std::string, ui::kDisplayTargetCount> m_targetFamily;
     std::array<ui::FontDesign, ui::kDisplayTargetCount> m_targetFont;
     core::TColor m_textColor = core::clBlack;
+    std::function<void()> m_showTip;
+    std::function<void()> m_showAbout;
     // The standard controls and their designs, for the colours they ask for.
     std::vector<std::pair<HWND, const ui::ControlDesign*>> m_designs;
 };
