@@ -1,7 +1,9 @@
-# The Windows build's vantorel-places.exe, run under Wine by the same tests that run the Linux
-# program. VANTOREL_WINDOWS_BUILD names a build folder of scripts/build-windows.sh; empty skips.
-# The Wine prefix is a throwaway one in this build folder, made once by the fixture test
-# wine_prefix; the tests run while its server stays up, which makes each start quick.
+# The Windows build's programs under Wine: vantorel-places.exe by the same tests that run the
+# Linux program, vantorel.exe by a driver of its own (tests/win32/app). VANTOREL_WINDOWS_BUILD
+# names a build folder of scripts/build-windows.sh; empty skips. The Wine prefix is a throwaway one in
+# this build folder, made once by the fixture test wine_prefix, with the font replacements that
+# lay the windows out in the fonts they name; the tests run while its server stays up, which
+# makes each start quick. They take turns: the window test ends the prefix's server when done.
 set(VANTOREL_WINDOWS_BUILD "" CACHE PATH "A Windows build (scripts/build-windows.sh) whose programs the tests run under Wine")
 
 if(VANTOREL_WINDOWS_BUILD)
@@ -12,7 +14,8 @@ if(VANTOREL_WINDOWS_BUILD)
     set(VANTOREL_WINE_ENVIRONMENT
         "WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix" "WINEDEBUG=-all"
         "WINEDLLOVERRIDES=winemenubuilder.exe,mscoree,mshtml=d")
-    add_test(NAME wine_prefix COMMAND ${VANTOREL_WINE} wineboot --init)
+    add_test(NAME wine_prefix COMMAND sh -c "\"$0\" wineboot --init && \"$0\" regedit /S \"$1\""
+        ${VANTOREL_WINE} ${PROJECT_SOURCE_DIR}/tests/win32/app/font-replacements.reg)
     set_tests_properties(wine_prefix PROPERTIES
         FIXTURES_SETUP wine ENVIRONMENT "${VANTOREL_WINE_ENVIRONMENT}" TIMEOUT 120)
 endif()
@@ -25,5 +28,6 @@ function(vantorel_run_under_wine test)
         set(environment "")
     endif()
     list(APPEND environment ${VANTOREL_WINE_ENVIRONMENT} ${ARGN})
-    set_tests_properties(${test} PROPERTIES ENVIRONMENT "${environment}" FIXTURES_REQUIRED wine)
+    set_tests_properties(${test} PROPERTIES ENVIRONMENT "${environment}" FIXTURES_REQUIRED wine
+        RESOURCE_LOCK wine_prefix)
 endfunction()

@@ -11,9 +11,9 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ make cmake pkg-config qt6-base-dev libfontconfig-dev libcli11-dev nlohmann-json3-dev fonts-liberation
     fonts-dejavu-core xvfb xauth desktop-file-utils appstream man-db libxcb-damage0-dev dbus-daemon qt6-wayland)
-# For the tests: the Windows build of the season tool, its zip, and Wine to run it; the MIME
+# For the tests: the Windows build, its zip, Wine to run it with the fonts the windows name; the MIME
 # database tool; a headless Wayland compositor to start the editor under.
-TEST_PACKAGES=(g++-mingw-w64-x86-64-posix python3 wine64 zip shared-mime-info weston)
+TEST_PACKAGES=(g++-mingw-w64-x86-64-posix python3 wine64 fonts-wine zip shared-mime-info weston)
 
 install_missing_packages() {
     local missing=()

@@ -1,0 +1,486 @@
+// vantorel.exe as a user meets it, under Wine in its virtual desktop: each case starts the
+// real program and works it only through control IDs and the system's standard messages,
+// as test tools and screen readers do. The document, settings and design layers have tests
+// of their own; these check what the Windows front end makes of them.
+//
+//   tst_win32_gui VANTOREL_EXE TEMPLATE [CASE...]
+//
+// Paths may be Unix paths (they are read through Wine's drive Z:). VANTOREL_LINK_LOG names
+// the file in which the recording xdg-open and xdg-email (first on the PATH) note what they
+// were asked to open. Prints a line per failed check and closes with "N passed, N failed".
+
+#include "Checks.h"
+#include "Controls.h"
+#include "Dialogs.h"
+#include "GuiProgram.h"
+#include "Registry.h"
+
+#include "document/CountryPlaces.h"
+#include "document/LineEnds.h"
+#include "win32/windows/ControlIds.h"
+
+#include <windows.h>
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace wintest;
+namespace ids = win32::ids;
+
+namespace {
+
+constexpr const char* kSettingsKey = "Software\\Ludovane9900Vantorel";
+constexpr const char* kOptionsKey = "Software\\Ludovane9900Vantorel\\Options";
+constexpr const char* kApplicationTitle = "Ludovane3Vantorel";
+
+struct Fixture {
+    std::wstring exe;
+    fs::path templateFile;
+    fs::path scratch; // a folder of this run's own
+    fs::path linkLog;
+};
+
+// A Unix path as Wine's drive Z: shows it; other paths as they are.
+fs::path windowsPath(const std::wstring& path) {
+    if (path.empty() || path[0] != L'/')
+        return fs::path(path);
+    std::wstring out = L"Z:" + path;
+    for (wchar_t& c : out)
+        if (c == L'/')
+            c = L'\\';
+    return fs::path(out);
+}
+
+std::string readBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throw Failure("cannot read " + narrow(file.wstring()));
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void writeBytes(const fs::path& file, const std::string& bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    if (!out)
+        throw Failure("cannot write " + narrow(file.wstring()));
+}
+
+fs::path freshFolder(const Fixture& fixture, const char* name) {
+    const fs::path folder = fixture.scratch / name;
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
+// A document of 307 lines, each telling its number, the last without a line end.
+std::vector<std::string> sampleLines() {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 307; ++i)
+        lines.push_back("place line " + std::to_string(i));
+    return lines;
+}
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        text += (i ? "\r\n" : "") + lines[i];
+    return text;
+}
+
+void waitUntilGone(HWND window) {
+    for (int i = 0; i < 500 && ::IsWindow(window) && ::IsWindowVisible(window); ++i)
+        ::Sleep(10);
+    if (::IsWindow(window) && ::IsWindowVisible(window))
+        throw Failure("the dialog box stays open");
+}
+
+// --- The main window's controls, step by step -------------------------------------------
+
+struct ControlState {
+    int id;
+    std::optional<std::string> text; // not checked when empty
+    bool enabled;
+    bool visible = true;
+};
+
+void expectStates(Checks& checks, HWND main, const std::vector<ControlState>& states,
+                  const std::string& step) {
+    for (const ControlState& s : states) {
+        const std::string name = step + ", control " + std::to_string(s.id);
+        HWND c = control(main, s.id);
+        if (s.text)
+            checks.expectEqual(narrow(text(c)), *s.text, name + " text");
+        checks.expectEqual(enabled(c), s.enabled, name + " enabled");
+        checks.expectEqual(visible(c), s.visible, name + " visible");
+    }
+}
+
+// The place fields as the country view shows a row of the table with these lines.
+std::vector<ControlState> fieldsOfRow(int row, const std::vector<std::string>& lines) {
+    std::vector<ControlState> fields;
+    for (int f = 0; f < document::kFieldCount; ++f) {
+        const std::optional<int> line = document::placeLine(row, f);
+        fields.push_back({ids::edit(f), line ? std::optional(lines[std::size_t(*line)]) : std::nullopt, true,
+                          line.has_value()});
+    }
+    return fields;
+}
+
+std::vector<ControlState> emptyFields(bool fieldsEnabled) {
+    std::vector<ControlState> fields;
+    for (int f = 0; f < document::kFieldCount; ++f)
+        fields.push_back({ids::edit(f), "", fieldsEnabled});
+    return fields;
+}
+
+std::vector<ControlState> operator+(std::vector<ControlState> a, const std::vector<ControlState>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+void openThroughDialog(const GuiProgram& program, HWND main, const fs::path& file, Checks& checks) {
+    startClick(control(main, ids::speedItem(1)));
+    HWND dialog = program.waitForDialog();
+    checks.expectEqual(narrow(text(dialog)), "Open European File", "Open dialog title");
+    answerFileDialog(dialog, file.wstring());
+    waitUntilGone(dialog);
+    program.settle();
+}
+
+// Start state, Open, the country view, edit, Apply and Save, in one run of the program.
+void editingSession(const Fixture& fixture, Checks& checks) {
+    const fs::path folder = freshFolder(fixture, "editing");
+    std::vector<std::string> lines = sampleLines();
+    const fs::path file = folder / "euro.cfg";
+    writeBytes(file, joinLines(lines));
+
+    GuiProgram program(fixture.exe, folder.wstring());
+    HWND main = program.waitForWindow(L"TForm1");
+    program.settle();
+    checks.expectEqual(narrow(text(main)), "Vantorel 99/00 V2.5", "main window caption");
+    HWND list = control(main, ids::ListBox1);
+    expectStates(checks, main,
+                 std::vector<ControlState>{{ids::Label2, "Country", false},
+                                           {ids::ListBox1, std::nullopt, false},
+                                           {ids::speedItem(2), "Save", false},
+                                           {ids::speedItem(1), "Open", true},
+                                           {ids::speedItem(5), "New", true},
+                                           {ids::SpeedButton1, "Apply Changes", true}} +
+                     emptyFields(false),
+                 "start");
+    const std::vector<std::wstring> entries = listEntries(list);
+    checks.require(entries.size() == std::size_t(document::kCountryCount), "48 countries in the list");
+    for (int row = 0; row < document::kCountryCount; ++row)
+        checks.expectEqual(narrow(entries[std::size_t(row)]),
+                           std::string(document::countryRow(row).listEntry),
+                           "list entry " + std::to_string(row));
+    checks.expectEqual(listSelection(list), LB_ERR, "no country selected at start");
+
+    openThroughDialog(program, main, file, checks);
+    expectStates(checks, main,
+                 std::vector<ControlState>{{ids::Label2, "England", true},
+                                           {ids::ListBox1, std::nullopt, true},
+                                           {ids::speedItem(2), std::nullopt, true}} +
+                     fieldsOfRow(0, lines),
+                 "after Open");
+    checks.expectEqual(listSelection(list), 0, "England selected after Open");
+
+    const int italy = *document::rowByCaption("Italy");
+    selectListEntry(list, italy);
+    expectStates(checks, main,
+                 std::vector<ControlState>{{ids::Label2, "Italy", true}} + fieldsOfRow(italy, lines),
+                 "Italy");
+
+    // A text beyond ASCII goes into the file as Windows-1252 bytes.
+    setText(control(main, ids::edit(1)), L"M\u00fcnchen Kick\u00e9rs");
+    click(control(main, ids::SpeedButton1));
+    click(control(main, ids::speedItem(2)));
+    program.settle();
+    lines[std::size_t(*document::placeLine(italy, 1))] = "M\xfc"
+                                                         "nchen Kick\xe9rs";
+    checks.expect(readBytes(file) == joinLines(lines) + "\r\n", "the saved file holds the applied field");
+    program.close();
+}
+
+// New from the template in the working folder, then Save through the Save dialog.
+void newFromTemplate(const Fixture& fixture, Checks& checks) {
+    const fs::path folder = freshFolder(fixture, "new");
+    fs::copy_file(fixture.templateFile, folder / "templ.ate");
+    GuiProgram program(fixture.exe, folder.wstring());
+    HWND main = program.waitForWindow(L"TForm1");
+    click(control(main, ids::speedItem(5)));
+    expectStates(
+        checks, main,
+        std::vector<ControlState>{{ids::Label2, "England", true}, {ids::speedItem(2), std::nullopt, true}} +
+            emptyFields(true),
+        "after New");
+
+    startClick(control(main, ids::speedItem(2)));
+    HWND dialog = program.waitForDialog();
+    const fs::path saved = folder / "saved.cfg";
+    answerFileDialog(dialog, saved.wstring());
+    waitUntilGone(dialog);
+    program.settle();
+    const std::string original = readBytes(fixture.templateFile);
+    const std::string expected =
+        document::lineends::normalised(original, document::lineends::count(original)) + "\r\n";
+    checks.expect(fs::exists(saved) && readBytes(saved) == expected, "the saved file is the template's text");
+    program.close();
+}
+
+// --- Error reports ------------------------------------------------------------------------
+
+struct ErrorCase {
+    const char* tag;
+    // Makes the program fail in the folder; gives the message the report must show.
+    std::function<std::string(const GuiProgram&, HWND main, const fs::path& folder)> provoke;
+};
+
+const ErrorCase kErrorCases[] = {
+    {"Open of a missing file",
+     [](const GuiProgram& program, HWND main, const fs::path& folder) {
+         startClick(control(main, ids::speedItem(1)));
+         HWND dialog = program.waitForDialog();
+         const fs::path missing = folder / "missing.cfg";
+         answerFileDialog(dialog, missing.wstring());
+         waitUntilGone(dialog);
+         return "Cannot open file " + narrow(missing.wstring()) + ".";
+     }},
+    {"New without a template",
+     [](const GuiProgram&, HWND main, const fs::path&) {
+         startClick(control(main, ids::speedItem(5)));
+         return std::string("Cannot open file templ.ate.");
+     }},
+};
+
+void errorReports(const Fixture& fixture, Checks& checks) {
+    for (const ErrorCase& c : kErrorCases) {
+        const fs::path folder = freshFolder(fixture, "errors");
+        GuiProgram program(fixture.exe, folder.wstring());
+        HWND main = program.waitForWindow(L"TForm1");
+        program.settle();
+        const std::string expected = c.provoke(program, main, folder);
+        const MessageBoxShown box = readMessageBox(program.waitForDialog());
+        checks.expectEqual(narrow(box.text), expected, std::string(c.tag) + ": text");
+        checks.expectEqual(narrow(box.caption), kApplicationTitle, std::string(c.tag) + ": caption");
+        checks.expect(box.stopIcon, std::string(c.tag) + ": the stop icon");
+        program.close();
+    }
+}
+
+// --- Settings in the registry ---------------------------------------------------------------
+
+struct StoredValue {
+    const char* key;
+    const char* name;
+    DWORD type;
+    std::string data;
+};
+
+std::string dword(DWORD n) {
+    return std::string(reinterpret_cast<const char*>(&n), sizeof n);
+}
+
+void expectStored(Checks& checks, const std::vector<StoredValue>& values, const std::string& step) {
+    for (const StoredValue& v : values) {
+        const std::optional<RegistryValue> stored = readRegistryValue(v.key, v.name);
+        const std::string what = step + ": " + v.name;
+        if (!checks.expect(stored.has_value(), what + " is stored"))
+            continue;
+        checks.expectEqual(stored->type, v.type, what + " type");
+        checks.expect(stored->data == v.data, what + " data");
+    }
+}
+
+int indexOf(const std::vector<std::wstring>& entries, const wchar_t* name) {
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i] == name)
+            return int(i);
+    return -1;
+}
+
+// The display preferences after a first run, after a run that changes them, and restored.
+void displayPreferences(const Fixture& fixture, Checks& checks) {
+    deleteRegistryKey(kSettingsKey);
+    const fs::path folder = freshFolder(fixture, "settings");
+    {
+        GuiProgram first(fixture.exe, folder.wstring());
+        first.waitForWindow(L"TForm1");
+        first.settle();
+        first.close();
+    }
+    expectStored(checks,
+                 {{kOptionsKey, "Time", REG_SZ, std::string("1", 2)},
+                  {kOptionsKey, "Font", REG_SZ, std::string("Arial", 6)},
+                  {kOptionsKey, "FontStyle", REG_DWORD, dword(0)},
+                  {kOptionsKey, "FontColor", REG_DWORD, dword(0)},
+                  {kOptionsKey, "Tip", REG_SZ, std::string("0", 2)}},
+                 "after the first run");
+    {
+        GuiProgram later(fixture.exe, folder.wstring());
+        HWND main = later.waitForWindow(L"TForm1");
+        later.settle();
+        click(control(main, ids::speedItem(6)));
+        HWND colors = control(main, ids::ColorComboBox1);
+        const int red = indexOf(comboEntries(colors), L"Red");
+        checks.require(red >= 0, "the colour picker lists Red");
+        selectComboEntry(colors, red);
+        later.close();
+    }
+    expectStored(
+        checks,
+        {{kOptionsKey, "FontStyle", REG_DWORD, dword(1)}, {kOptionsKey, "FontColor", REG_DWORD, dword(255)}},
+        "after bold and red");
+    GuiProgram restored(fixture.exe, folder.wstring());
+    HWND main = restored.waitForWindow(L"TForm1");
+    restored.settle();
+    checks.expect(checked(control(main, ids::speedItem(6))), "the Font toggle is restored pressed");
+    HWND colors = control(main, ids::ColorComboBox1);
+    const int selected = comboSelection(colors);
+    checks.expect(selected >= 0 && comboEntries(colors)[std::size_t(selected)] == L"Red",
+                  "the colour picker shows Red again");
+    restored.close();
+}
+
+// "Hide Tip on Startup": stored at the end, obeyed at the next start, undone by the command.
+void tipFlag(const Fixture& fixture, Checks& checks) {
+    deleteRegistryKey(kSettingsKey);
+    const fs::path folder = freshFolder(fixture, "tip");
+    {
+        GuiProgram program(fixture.exe, folder.wstring());
+        program.waitForWindow(L"TForm1");
+        HWND tip = program.waitForWindow(L"TForm3");
+        HWND box = control(tip, ids::Tip_TipCheckBox);
+        checks.expect(!checked(box), "the box is unchecked at the first start");
+        click(box);
+        checks.expect(checked(box), "a click checks the box");
+        program.close();
+    }
+    expectStored(checks, {{kOptionsKey, "Tip", REG_SZ, std::string("1", 2)}}, "after ticking the box");
+    {
+        GuiProgram program(fixture.exe, folder.wstring());
+        HWND main = program.waitForWindow(L"TForm1");
+        program.settle();
+        HWND tip = program.findWindow(L"TForm3");
+        checks.require(tip != nullptr, "the Tip window exists");
+        checks.expect(!::IsWindowVisible(tip), "the Tip window stays hidden at start");
+        click(control(main, ids::speedItem(3)));
+        checks.expect(::IsWindowVisible(tip), "Tip of the Day shows it");
+        checks.expect(!checked(control(tip, ids::Tip_TipCheckBox)), "and unchecks the box");
+        program.close();
+    }
+    expectStored(checks, {{kOptionsKey, "Tip", REG_SZ, std::string("0", 2)}}, "after Tip of the Day");
+}
+
+// --- The About window's links ---------------------------------------------------------------
+
+struct LinkCase {
+    int id;
+    const char* opener; // what ShellExecute "open" runs under Wine for the target
+    const char* scheme; // put before the caption to make the target, compared in any case
+};
+
+const LinkCase kLinks[] = {
+    {ids::About_URLLabel1, "xdg-email", "mailto:"},
+    {ids::About_URLLabel2, "xdg-open", ""},
+};
+
+std::string lowered(std::string text) {
+    for (char& ch : text)
+        ch = char(std::tolower(static_cast<unsigned char>(ch)));
+    return text;
+}
+
+// The lines the recording openers have written so far, waiting up to 10 s for `count` of them.
+std::vector<std::string> openedLinks(const fs::path& log, std::size_t count) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 200 && lines.size() < count; ++i, ::Sleep(50)) {
+        lines.clear();
+        std::ifstream in(log);
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+    }
+    return lines;
+}
+
+void links(const Fixture& fixture, Checks& checks) {
+    checks.require(!fixture.linkLog.empty(), "VANTOREL_LINK_LOG names the openers' log");
+    fs::remove(fixture.linkLog);
+    GuiProgram program(fixture.exe, freshFolder(fixture, "links").wstring());
+    HWND main = program.waitForWindow(L"TForm1");
+    click(control(main, ids::speedItem(4)));
+    HWND about = program.waitForWindow(L"TForm2");
+    std::size_t opened = 0;
+    for (const LinkCase& link : kLinks) {
+        HWND label = control(about, link.id);
+        const std::string caption = narrow(text(label));
+        clickAt(label, POINT{3, 3});
+        const std::vector<std::string> lines = openedLinks(fixture.linkLog, ++opened);
+        if (checks.expectEqual(lines.size(), opened, caption + " is opened"))
+            checks.expectEqual(lowered(lines.back()),
+                               lowered(std::string(link.opener) + " " + link.scheme + caption),
+                               "the opener's arguments");
+    }
+    program.close();
+}
+
+// --- The run ---------------------------------------------------------------------------------
+
+struct Case {
+    const char* name;
+    void (*run)(const Fixture&, Checks&);
+};
+
+const Case kCases[] = {
+    {"editing", editingSession},         {"new", newFromTemplate}, {"errors", errorReports},
+    {"preferences", displayPreferences}, {"tip", tipFlag},         {"links", links},
+};
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) {
+        std::fputs("usage: tst_win32_gui VANTOREL_EXE TEMPLATE [CASE...]\n", stderr);
+        return 2;
+    }
+    Fixture fixture{windowsPath(argv[1]).wstring(),
+                    windowsPath(argv[2]),
+                    fs::temp_directory_path() / "vantorel-gui-test",
+                    {}};
+    if (const char* log = std::getenv("VANTOREL_LINK_LOG"))
+        fixture.linkLog = windowsPath(widen(log));
+    fs::remove_all(fixture.scratch);
+    fs::create_directories(fixture.scratch);
+
+    int passed = 0;
+    int failed = 0;
+    for (const Case& c : kCases) {
+        bool wanted = argc == 3;
+        for (int i = 3; i < argc; ++i)
+            wanted = wanted || narrow(argv[i]) == c.name;
+        if (!wanted)
+            continue;
+        Checks checks(c.name);
+        try {
+            c.run(fixture, checks);
+        } catch (const std::exception& e) {
+            checks.expect(false, e.what());
+        }
+        const bool ok = checks.failures() == 0;
+        std::printf("%s %s\n", ok ? "PASS" : "FAIL", c.name);
+        std::fflush(stdout);
+        (ok ? passed : failed)++;
+    }
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}
