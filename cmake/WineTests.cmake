@@ -1,9 +1,10 @@
 # The Windows build's programs under Wine: vantorel-places.exe by the same tests that run the
 # Linux program, vantorel.exe by a driver of its own (tests/win32/app). VANTOREL_WINDOWS_BUILD
-# names a build folder of scripts/build-windows.sh; empty skips. The Wine prefix is a throwaway one in
-# this build folder, made once by the fixture test wine_prefix, with the font replacements that
-# lay the windows out in the fonts they name; the tests run while its server stays up, which
-# makes each start quick. They take turns: the window test ends the prefix's server when done.
+# names a build folder of scripts/build-windows.sh; empty skips. The Wine prefix is a throwaway
+# one in this build folder, made once by the fixture test wine_prefix, with the font
+# replacements that lay the windows out in the fonts they name; the tests run while its server
+# stays up, which makes each start quick. They take turns: the window test ends the prefix's
+# server when done.
 set(VANTOREL_WINDOWS_BUILD "" CACHE PATH "A Windows build (scripts/build-windows.sh) whose programs the tests run under Wine")
 
 if(VANTOREL_WINDOWS_BUILD)

@@ -22,6 +22,7 @@
 #include <windows.h>
 
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -102,6 +103,51 @@ void waitUntilGone(HWND window) {
         ::Sleep(10);
     if (::IsWindow(window) && ::IsWindowVisible(window))
         throw Failure("the dialog box stays open");
+}
+
+// --- The three windows -----------------------------------------------------------------------
+
+struct WindowCase {
+    const wchar_t* className;
+    const char* caption;
+    int clientWidth;
+    int clientHeight;
+};
+
+const WindowCase kWindows[] = {
+    {L"TForm1", "Vantorel 99/00 V2.5", 617, 281},
+    {L"TForm2", "About", 306, 228},
+    {L"TForm3", "Tip Of The Day", 367, 183},
+};
+
+// Each window once, with its caption, client size and fixed frame, centred on the screen; the
+// main window shown. Closing the main window ends the program normally.
+void windows(const Fixture& fixture, Checks& checks) {
+    GuiProgram program(fixture.exe, freshFolder(fixture, "windows").wstring());
+    program.waitForWindow(L"TForm1");
+    program.settle();
+    for (const WindowCase& w : kWindows) {
+        const std::string name = narrow(w.className);
+        HWND window = program.findWindow(w.className);
+        if (!checks.expect(window != nullptr, name + " exists"))
+            continue;
+        checks.expectEqual(narrow(text(window)), w.caption, name + " caption");
+        const LONG style = ::GetWindowLongW(window, GWL_STYLE);
+        checks.expect((style & (WS_THICKFRAME | WS_MAXIMIZEBOX)) == 0,
+                      name + " is neither resizable nor maximisable");
+        checks.expect((style & WS_SYSMENU) != 0, name + " has a system menu");
+        RECT client{}, frame{};
+        ::GetClientRect(window, &client);
+        ::GetWindowRect(window, &frame);
+        checks.expectEqual(client.right, w.clientWidth, name + " client width");
+        checks.expectEqual(client.bottom, w.clientHeight, name + " client height");
+        const int slackX = ::GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left) - 2 * frame.left;
+        const int slackY = ::GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top) - 2 * frame.top;
+        checks.expect(std::abs(slackX) <= 1 && std::abs(slackY) <= 1, name + " is centred on the screen");
+    }
+    checks.expect(::IsWindowVisible(program.findWindow(L"TForm1")), "the main window is shown");
+    checks.expect(!::IsWindowVisible(program.findWindow(L"TForm2")), "About is hidden");
+    program.close();
 }
 
 // --- The main window's controls, step by step -------------------------------------------
@@ -442,8 +488,9 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"editing", editingSession},         {"new", newFromTemplate}, {"errors", errorReports},
-    {"preferences", displayPreferences}, {"tip", tipFlag},         {"links", links},
+    {"windows", windows},     {"editing", editingSession},         {"new", newFromTemplate},
+    {"errors", errorReports}, {"preferences", displayPreferences}, {"tip", tipFlag},
+    {"links", links},
 };
 
 } // namespace
