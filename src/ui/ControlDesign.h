@@ -2,6 +2,7 @@
 
 #include "core/Colors.h"
 
+#include <optional>
 #include <string_view>
 
 // A window's controls as data: what each front end builds its native control from. Texts are
@@ -28,9 +29,10 @@ enum FontStyle : unsigned {
     fsStrikeOut = 1u << 3,
 };
 
-// A font by family and character height in pixels (11 px is 8 points at 96 dpi).
+// A font by family and character height in pixels (11 px is 8 points at 96 dpi). An empty
+// family: the parent's font, whatever the other fields say.
 struct FontDesign {
-    std::string_view family;
+    std::string_view family{};
     int pixelHeight = 11;
     unsigned style = fsRegular;
     core::TColor color = core::clBlack;
@@ -59,17 +61,27 @@ enum class ControlKind {
     LinkLabel,
 };
 
+// Where a control's text sits across its box.
+enum class TextAlignment {
+    Left,
+    Centre,
+    Right,
+};
+
 struct ControlDesign {
-    std::string_view name; // the control's name in the program's design ("Edit1")
+    std::string_view name{}; // the control's name in the program's design ("Edit1")
     ControlKind kind = ControlKind::Label;
-    std::string_view parent; // the containing control's name; empty: the window's client area
-    Box box;
-    FontDesign font;
-    std::string_view caption; // text or caption at start
-    std::string_view hint;    // "short|long"; empty: no tooltip
+    std::string_view parent{}; // the containing control's name; empty: the window's client area
+    Box box{};
+    FontDesign font{};
+    std::string_view caption{}; // text or caption at start
+    std::string_view hint{};    // "short|long"; empty: no tooltip
     bool visible = true;
     bool enabled = true;
-    int tabOrder = -1; // -1: no tab stop
+    int tabOrder = -1;                 // -1: no tab stop
+    std::optional<core::TColor> color{}; // the background; none: the parent's or the kind's own
+    TextAlignment alignment = TextAlignment::Left;
+    bool autoSize = false; // grows to its text or picture; else keeps its box
 };
 
 // The short part of a hint, the text a tooltip shows: everything before the first "|".

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "qt/windows/TipGenerator.h"
+#include "ui/TipGenerator.h"
 
 #include <memory>
 
@@ -28,7 +28,7 @@ public:
 private:
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TForm2> m_form2;
-    TipGenerator m_tipGenerator;
+    ui::TipGenerator m_tipGenerator;
     std::unique_ptr<TForm3> m_form3;
 };
 

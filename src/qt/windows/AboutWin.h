@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ControlDesign.h"
+
 #include <QWidget>
 
 #include <vector>
@@ -32,6 +34,7 @@ protected:
 
 private:
     void buildControls();
+    TURLLabel* buildLink(const ui::ControlDesign& row, const QString& target);
     void centreOnScreen();
 
     // Labels that grow to their text when the window is first shown.

@@ -1,36 +1,30 @@
 #pragma once
 
+#include "ui/TipOfTheDay.h"
+#include "ui/TipView.h"
+
 #include <QString>
 #include <QWidget>
-
-#include <memory>
 
 class QCheckBox;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
 class TSpeedButton;
-class TipGenerator;
 
-namespace settings {
-class TRegIniFile;
+namespace ui {
+class TipGenerator;
 }
 
-// The Tip of the Day window: one of the fixed tips on a pale yellow card, "Next
-// Tip", "OK" and the "Hide Tip on Startup" choice, which lives in the settings
-// store as the flag "Tip" of the section "Options". Created once at start-up and
-// afterwards only shown and hidden; closing it from the title bar hides it.
-class TForm3 : public QWidget {
+// The Tip of the Day window: one of the fixed tips on a pale yellow card, "Next Tip", "OK" and
+// the "Hide Tip on Startup" choice. Created once at start-up and afterwards only shown and
+// hidden; closing it from the title bar hides it. Its handlers run the shared step lists.
+class TForm3 : public QWidget, private ui::TipView {
     Q_OBJECT
 
 public:
-    static constexpr int kTipCount = 25;
-    static constexpr const char* kSettingsKey = "Software\\Ludovane9900Vantorel";
-    static constexpr const char* kSection = "Options";
-    static constexpr const char* kFlagName = "Tip";
-
     // A child window of `mainWindow`, which must outlive it.
-    TForm3(QWidget* mainWindow, TipGenerator& generator);
+    TForm3(QWidget* mainWindow, ui::TipGenerator& generator);
     // Runs FormDestroy when it has not run yet.
     ~TForm3() override;
 
@@ -44,17 +38,20 @@ public:
 
     // Line index of the tip list held by the hidden memo Memo1.
     QString tipLine(int index) const;
-    // The tip list in order.
-    static QStringList tips();
 
 private:
     void buildControls();
     void centreOnScreen();
-    void showTip(int index);
+
+    bool hideTipChecked() const override;
+    void setHideTipChecked(bool checked) override;
+    void setFormVisible(bool visible) override;
+    void showInFront() override;
+    void showTip(std::string_view tip) override;
+    void showOwnIcon() override;
 
     QWidget* m_mainWindow;
-    TipGenerator& m_generator;
-    std::unique_ptr<settings::TRegIniFile> m_settings;
+    ui::TipOfTheDay m_steps;
 
     QFrame* Panel1 = nullptr;
     QLabel* Image1 = nullptr;

@@ -1,7 +1,9 @@
 #include "qt/controls/commandbar/SpeedButton.h"
 #include "qt/controls/links/URLLabel.h"
+#include "qt/platform/SystemColors.h"
 #include "qt/windows/AboutWin.h"
 #include "support/UrlRecorder.h"
+#include "ui/AboutWinDesign.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -76,85 +78,40 @@ private slots:
         QVERIFY(!m_form->testAttribute(Qt::WA_QuitOnClose));
     }
 
-    void layout_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("geometry");
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<int>("pixelSize");
-        QTest::addColumn<bool>("bold");
-        QTest::addColumn<bool>("underline");
-        QTest::addColumn<QColor>("colour");
-        QTest::addColumn<int>("alignment");
-        QTest::addColumn<QString>("text"); // empty: checked elsewhere
-
-        const int left = Qt::AlignLeft | Qt::AlignTop, centred = Qt::AlignHCenter | Qt::AlignTop;
-        const QColor black(Qt::black), navy(0, 0, 128), red(255, 0, 0), blue(0, 0, 255);
-        auto row = [](const char* name) -> QTestData& {
-            return QTest::newRow(name) << QString(name);
-        };
-        row("Label6") << QRect(56, 10, 241, 25) << "Arial" << 21 << true << false << navy << centred
-                      << "Vantorel 99/00 V2.5";
-        row("Label8") << QRect(56, 31, 241, 17) << "Arial" << 13 << false << false << red << centred
-                      << "for ludovane 99/00";
-        row("Label3") << QRect(14, 61, 138, 14) << "Arial" << 11 << false << false << black << left
-                      << "Programmed By Orrel";
-        row("Label5") << QRect(166, 61, 124, 14) << "Arial" << 11 << false << false << black << left
-                      << "Produced By Orrel";
-        row("Label2") << QRect(14, 85, 111, 14) << "Arial" << 11 << false << false << black << left
-                      << "Tested By Orrel";
-        row("URLLabel1") << QRect(136, 85, 155, 15) << "Times New Roman" << 12 << false << true << blue
-                         << left << QString();
-        row("URLLabel2") << QRect(71, 107, 176, 15) << "Times New Roman" << 12 << false << true << blue
-                         << left << QString();
-        row("Label4") << QRect(14, 128, 50, 14) << "Arial" << 11 << false << false << black << left
-                      << "Thanks to:";
-        row("Label1") << QRect(14, 145, 280, 13) << "Arial" << 11 << false << false << black << centred
-                      << QString();
-        row("Label7") << QRect(14, 160, 280, 13) << "Arial" << 11 << false << false << black << centred
-                      << QString();
-    }
-    void layout() {
-        QFETCH(QString, name);
-        QFETCH(QRect, geometry);
-        QFETCH(QString, family);
-        QFETCH(int, pixelSize);
-        QFETCH(bool, bold);
-        QFETCH(bool, underline);
-        QFETCH(QColor, colour);
-        QFETCH(int, alignment);
-        QFETCH(QString, text);
-
-        auto* label = m_form->findChild<QLabel*>(name);
-        QVERIFY(label);
-        QCOMPARE(label->parentWidget(), m_form.get());
-        // Labels not of fixed size grow, by the time the window shows, when their text needs
-        // more room than the table gives.
+    // Every control is built from its design row. Labels not of fixed size grow, by the time the
+    // window shows, when their text needs more room than the row gives.
+    void controlsFollowTheDesign() {
         m_form->showFromCommand();
-        const bool fixedSize = QStringList{"Label6", "Label8", "Label1", "Label7"}.contains(name);
-        QCOMPARE(label->pos(), geometry.topLeft());
-        QCOMPARE(label->size(), fixedSize ? geometry.size() : geometry.size().expandedTo(label->sizeHint()));
-        QCOMPARE(label->font().family(), family);
-        QCOMPARE(label->font().pixelSize(), pixelSize);
-        QCOMPARE(label->font().bold(), bold);
-        QCOMPARE(label->font().underline(), underline);
-        QCOMPARE(label->palette().color(QPalette::WindowText), colour);
-        QCOMPARE(int(label->alignment()), alignment);
-        QVERIFY(!label->autoFillBackground()); // transparent
-        QVERIFY(!label->wordWrap());
-        if (!text.isEmpty())
-            QCOMPARE(label->text(), text);
-        // Every text fits its box in the font it is drawn with.
-        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
-                 qPrintable(label->text()));
-        QVERIFY2(label->fontMetrics().height() <= label->height(), qPrintable(label->text()));
-    }
-
-    void okButton() {
-        auto* ok = m_form->findChild<TSpeedButton*>("SpeedButton1");
-        QCOMPARE(ok->geometry(), QRect(112, 184, 85, 33));
-        QCOMPARE(ok->caption(), "OK");
-        QCOMPARE(ok->font().family(), "Arial");
-        QCOMPARE(ok->font().pixelSize(), 11);
+        for (const ui::ControlDesign* row : ui::aboutwin::kControls) {
+            const QString name = QString::fromLatin1(row->name);
+            auto* w = m_form->findChild<QWidget*>(name);
+            QVERIFY2(w, qPrintable(name));
+            QCOMPARE(w->parentWidget(), m_form.get());
+            const QRect box(row->box.left, row->box.top, row->box.width, row->box.height);
+            QCOMPARE(w->pos(), box.topLeft());
+            QCOMPARE(w->size(), row->autoSize ? box.size().expandedTo(w->sizeHint()) : box.size());
+            const ui::FontDesign font = row->font.family.empty() ? ui::aboutwin::Form2.font : row->font;
+            QCOMPARE(w->font().family(), QString::fromLatin1(font.family));
+            QCOMPARE(w->font().pixelSize(), font.pixelHeight);
+            QCOMPARE(w->font().bold(), font.bold());
+            QCOMPARE(w->font().underline(), font.underline());
+            if (auto* button = qobject_cast<TSpeedButton*>(w))
+                QCOMPARE(button->caption(), QString::fromLatin1(row->caption));
+            auto* label = qobject_cast<QLabel*>(w);
+            if (!label || row->kind == ui::ControlKind::Image)
+                continue;
+            QCOMPARE(label->text(), QString::fromLatin1(row->caption));
+            QCOMPARE(label->palette().color(QPalette::WindowText), platform::resolveColor(font.color));
+            const Qt::Alignment across =
+                row->alignment == ui::TextAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+            QCOMPARE(label->alignment(), across | Qt::AlignTop);
+            QVERIFY(!label->autoFillBackground()); // transparent
+            QVERIFY(!label->wordWrap());
+            // Every text fits its box in the font it is drawn with.
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->text()));
+            QVERIFY2(label->fontMetrics().height() <= label->height(), qPrintable(label->text()));
+        }
     }
 
     // The links are the only controls with tooltips.

@@ -8,7 +8,7 @@
 #include "qt/controls/pickers/ColorComboBox.h"
 #include "qt/controls/pickers/FontComboBox.h"
 #include "qt/windows/AboutWin.h"
-#include "qt/windows/TipGenerator.h"
+#include "ui/TipGenerator.h"
 #include "qt/windows/TipWin.h"
 
 #include <QAccessible>
@@ -395,7 +395,7 @@ private slots:
         MainWindowDriver d;
         d.click("SpeedItem3"); // nothing to show yet
         d.click("SpeedItem4");
-        TipGenerator generator;
+        ui::TipGenerator generator;
         TForm2 about(d.form.get());
         TForm3 tip(d.form.get(), generator);
         d.form->setSecondaryWindows(&about, &tip);

@@ -1,10 +1,11 @@
-#include "qt/windows/TipGenerator.h"
+#include "ui/TipGenerator.h"
 
 #include <QTest>
 
 #include <chrono>
 
 using namespace std::chrono;
+using ui::TipGenerator;
 
 namespace {
 

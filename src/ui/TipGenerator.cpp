@@ -1,6 +1,8 @@
-#include "qt/windows/TipGenerator.h"
+#include "ui/TipGenerator.h"
 
 #include <utility>
+
+namespace ui {
 
 TipGenerator::TipGenerator(Clock clock)
     : m_clock(clock ? std::move(clock) : Clock([] { return std::chrono::system_clock::now(); })) {}
@@ -22,3 +24,5 @@ std::uint32_t TipGenerator::random(std::uint32_t range) {
     m_seed = m_seed * kMultiplier + 1u; // unsigned arithmetic wraps mod 2^32
     return static_cast<std::uint32_t>((std::uint64_t(m_seed) * range) >> 32);
 }
+
+} // namespace ui

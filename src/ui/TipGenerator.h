@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <functional>
 
+namespace ui {
+
 // The program's one pseudo-random generator: a single unsigned 32-bit seed,
 // re-seeded from the UTC time of day. One instance, owned by the application.
 class TipGenerator {
@@ -30,3 +32,5 @@ private:
     Clock m_clock;
     std::uint32_t m_seed = 0;
 };
+
+} // namespace ui
