@@ -15,12 +15,18 @@
 #include "GuiProgram.h"
 #include "Registry.h"
 
+#include "Screen.h"
+
 #include "document/CountryPlaces.h"
 #include "document/LineEnds.h"
+#include "ui/CaptionGeometry.h"
+#include "ui/GradientBands.h"
+#include "ui/MainWindowDesign.h"
 #include "win32/windows/ControlIds.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -480,6 +486,65 @@ void links(const Fixture& fixture, Checks& checks) {
     program.close();
 }
 
+// --- The gradient caption, as the screen shows it -----------------------------------------------
+
+ui::FrameMetrics systemFrameMetrics() {
+    ui::FrameMetrics m;
+    m.frameWidth = ::GetSystemMetrics(SM_CXFRAME);
+    m.frameHeight = ::GetSystemMetrics(SM_CYFRAME);
+    m.dialogFrameWidth = ::GetSystemMetrics(SM_CXDLGFRAME);
+    m.dialogFrameHeight = ::GetSystemMetrics(SM_CYDLGFRAME);
+    m.captionHeight = ::GetSystemMetrics(SM_CYCAPTION);
+    m.smallCaptionHeight = ::GetSystemMetrics(SM_CYSMCAPTION);
+    m.captionButtonWidth = ::GetSystemMetrics(SM_CXSIZE);
+    m.smallCaptionButtonWidth = ::GetSystemMetrics(SM_CXSMSIZE);
+    m.smallIconWidth = ::GetSystemMetrics(SM_CXSMICON);
+    m.smallIconHeight = ::GetSystemMetrics(SM_CYSMICON);
+    return m;
+}
+
+COLORREF asColorRef(core::TColor color) {
+    return RGB(core::redOf(color), core::greenOf(color), core::blueOf(color));
+}
+
+// The top row of the caption strip, above the icon and the text: the design's bands from the
+// start colour to the system's gradient colour while the window is active.
+void captionGradient(const Fixture& fixture, Checks& checks) {
+    GuiProgram program(fixture.exe, freshFolder(fixture, "caption").wstring());
+    HWND main = program.waitForWindow(L"TForm1");
+    program.settle();
+    if (HWND tip = program.findWindow(L"TForm3"))
+        ::ShowWindow(tip, SW_HIDE);
+    ::SetForegroundWindow(main);
+    program.settle();
+    ::Sleep(300); // painted
+    checks.require(::GetForegroundWindow() == main, "the main window is active");
+
+    RECT frame{};
+    ::GetWindowRect(main, &frame);
+    const ui::CaptionGeometry g =
+        ui::captionGeometry(frame.right - frame.left, frame.bottom - frame.top, ui::TFormBorderStyle::Single,
+                            ui::TBorderIcons{true, true, false, false}, systemFrameMetrics());
+    const RECT row{frame.left + g.strip.left, frame.top + g.strip.top, frame.left + g.strip.right(),
+                   frame.top + g.strip.top + 1};
+    const ScreenImage shown(row);
+    BOOL gradients = FALSE;
+    ::SystemParametersInfoW(SPI_GETGRADIENTCAPTIONS, 0, &gradients, 0);
+    const COLORREF end = ::GetSysColor(gradients ? COLOR_GRADIENTACTIVECAPTION : COLOR_ACTIVECAPTION);
+    const auto& design = ui::mainwindow::kGradientCaption;
+    int wrong = 0;
+    int compared = 0;
+    for (const ui::GradientBand& band :
+         ui::gradientBands(ui::gradientBox(g.strip.width, g.strip.height), design.startColor,
+                           core::rgb(GetRValue(end), GetGValue(end), GetBValue(end)), design.gradientSteps))
+        for (int x = std::max(0, band.box.left); x < std::min(shown.width(), band.box.right());
+             ++x, ++compared)
+            wrong += shown.pixel(x, 0) != asColorRef(band.color);
+    checks.expect(compared > g.strip.width / 2, "the strip's row is compared");
+    checks.expectEqual(wrong, 0, "pixels of the caption's top row unlike the design's bands");
+    program.close();
+}
+
 // --- The run ---------------------------------------------------------------------------------
 
 struct Case {
@@ -490,7 +555,7 @@ struct Case {
 const Case kCases[] = {
     {"windows", windows},     {"editing", editingSession},         {"new", newFromTemplate},
     {"errors", errorReports}, {"preferences", displayPreferences}, {"tip", tipFlag},
-    {"links", links},
+    {"links", links},         {"caption", captionGradient},
 };
 
 } // namespace
