@@ -219,6 +219,13 @@ private slots:
         QVERIFY(m_urls->opened.isEmpty());
         QTest::mouseClick(parent.windowHandle(), Qt::LeftButton, {}, QPoint(12, 15));
         QCOMPARE(m_urls->opened.size(), 1);
+        // Assistive technology's hit test agrees: the text area, not the box.
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&parent);
+        const QPoint origin = parent.mapToGlobal(QPoint(10, 10));
+        QCOMPARE(QAccessible::queryAccessibleInterface(label)->rect(), QRect(origin, text.size()));
+        QCOMPARE(iface->childAt(origin.x() + 2, origin.y() + 2),
+                 QAccessible::queryAccessibleInterface(label));
+        QCOMPARE(iface->childAt(origin.x() + text.width() + 5, origin.y() + 2), nullptr);
     }
 
     void accessibleAsLink() {

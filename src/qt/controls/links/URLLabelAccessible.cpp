@@ -23,6 +23,13 @@ TURLLabel* TURLLabelAccessible::label() const {
     return static_cast<TURLLabel*>(widget());
 }
 
+QRect TURLLabelAccessible::rect() const {
+    if (!label()->isVisible())
+        return {};
+    const QRect area = label()->textArea();
+    return QRect(label()->mapToGlobal(area.topLeft()), area.size());
+}
+
 QString TURLLabelAccessible::text(QAccessible::Text t) const {
     switch (t) {
     case QAccessible::Name:
