@@ -23,7 +23,7 @@ ProgramWindows::ProgramWindows() {
         ::ShowWindow(window.hwnd(), SW_SHOW);
         ::SetForegroundWindow(window.hwnd());
     };
-    m_form1->setSecondaryWindows([this, showInFront] { showInFront(*m_form3); },
+    m_form1->setSecondaryWindows([this] { m_form3->showFromCommand(); },
                                  [this, showInFront] { showInFront(*m_form2); });
 }
 

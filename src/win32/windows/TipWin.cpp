@@ -1,33 +1,198 @@
 #include "win32/windows/TipWin.h"
 
+#include "core/Exception.h"
+#include "ui/TipWinDesign.h"
+#include "win32/controls/commandbar/SpeedButton.h"
+#include "win32/controls/drawing/Tooltip.h"
 #include "win32/platform/FormFrame.h"
+#include "win32/platform/ResourceNames.h"
 #include "win32/platform/SystemColors.h"
+#include "win32/platform/Text1252.h"
+#include "win32/windows/ControlIds.h"
+
+#include <chrono>
+#include <string>
+
+namespace design = ui::tipwin;
 
 namespace {
 
 constexpr const wchar_t* kClassName = L"TForm3";
-constexpr int kClientWidth = 367;
-constexpr int kClientHeight = 183;
 // A single fixed border, the system menu and the minimise button. Owned by the main window,
 // it stays above the program's other windows.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-} // namespace
-
-TForm3::TForm3(HWND owner) {
-    registerClass({kClassName, nullptr, nullptr, win32::systemColorBrush(core::SystemColor::BtnFace)});
-    create({kClassName, L"Tip Of The Day", kStyle, 0,
-            win32::centredFrame(kClientWidth, kClientHeight, kStyle, 0), owner});
+// The system's UTC time of day, the only part of the clock the generator reads.
+std::chrono::system_clock::time_point systemTime() {
+    using namespace std::chrono;
+    SYSTEMTIME t;
+    ::GetSystemTime(&t);
+    const sys_days day = year_month_day(year(t.wYear), month(t.wMonth), std::chrono::day(t.wDay));
+    return system_clock::time_point(day + hours(t.wHour) + minutes(t.wMinute) + seconds(t.wSecond) +
+                                    milliseconds(t.wMilliseconds));
 }
 
-void TForm3::FormCreate() {}
+// Panel1's controls are the window's own children, placed over the card, so that their colour
+// notifications come here.
+ui::Box boxInWindow(const ui::ControlDesign& control) {
+    ui::Box box = control.box;
+    if (!control.parent.empty()) {
+        box.left += design::Panel1.box.left;
+        box.top += design::Panel1.box.top;
+    }
+    return box;
+}
 
-void TForm3::FormDestroy() {}
+} // namespace
+
+TForm3::TForm3(HWND owner)
+    : m_generator(systemTime)
+    , m_steps(*this, m_generator) {
+    // The window's own icon, also in its title bar.
+    const UINT dpi = win32::dpi::forWindow(owner);
+    registerClass({kClassName, win32::loadProgramIcon(RES_NAME(RES_TIPICON), false, dpi),
+                   win32::loadProgramIcon(RES_NAME(RES_TIPICON), true, dpi),
+                   win32::systemColorBrush(core::SystemColor::BtnFace)});
+    create({kClassName, win32::text1252::toWide(design::Form3.caption), kStyle, 0,
+            win32::centredFrame(design::Form3.clientWidth, design::Form3.clientHeight, kStyle, 0), owner});
+    m_layout = win32::DesignLayout(win32::dpi::forWindow(hwnd()));
+    m_cardBrush = ::CreateSolidBrush(win32::resolveColor(design::kCardColor));
+    createControls();
+    m_layout.apply(m_layout.dpi());
+}
+
+TForm3::~TForm3() {
+    destroy();
+    if (m_icon)
+        ::DestroyIcon(m_icon);
+    if (m_cardBrush)
+        ::DeleteObject(m_cardBrush);
+}
+
+void TForm3::createControls() {
+    // The card first, at the bottom of the order, clipped by the controls over it.
+    Panel1 = createChild(design::Panel1, win32::ids::Tip_Panel1, L"STATIC", WS_BORDER | WS_CLIPSIBLINGS);
+    Image1 = createChild(design::Image1, win32::ids::Tip_Image1, L"STATIC", SS_ICON | SS_REALSIZEIMAGE);
+    Label1 = createChild(design::Label1, win32::ids::Tip_Label1, L"STATIC", SS_LEFT | SS_NOPREFIX);
+    Tips = createChild(design::Tips, win32::ids::Tip_Tips, L"EDIT", ES_MULTILINE | ES_READONLY);
+
+    win32::controls::SpeedButtonSpec next;
+    next.id = win32::ids::Tip_SpeedButton2;
+    next.caption = design::SpeedButton2.caption;
+    next.hint = design::SpeedButton2.hint;
+    next.fontColor = design::SpeedButton2.font.color;
+    SpeedButton2 = win32::controls::SpeedButton::create(hwnd(), next);
+    m_layout.add(SpeedButton2, design::SpeedButton2.box, design::SpeedButton2.font);
+
+    win32::controls::SpeedButtonSpec ok;
+    ok.id = win32::ids::Tip_SpeedButton1;
+    ok.caption = design::SpeedButton1.caption;
+    ok.fontColor = design::SpeedButton1.font.color;
+    SpeedButton1 = win32::controls::SpeedButton::create(hwnd(), ok);
+    m_layout.add(SpeedButton1, design::SpeedButton1.box, design::SpeedButton1.font);
+
+    TipCheckBox = createChild(design::TipCheckBox, win32::ids::Tip_TipCheckBox, L"BUTTON", BS_AUTOCHECKBOX);
+    win32::controls::addTooltip(TipCheckBox, design::TipCheckBox.hint);
+}
+
+HWND TForm3::createChild(const ui::ControlDesign& control, int id, const wchar_t* windowClass, DWORD style) {
+    style |= WS_CHILD | (control.visible ? WS_VISIBLE : 0) | (control.enabled ? 0 : WS_DISABLED);
+    const HWND child = ::CreateWindowExW(
+        0, windowClass, win32::text1252::toWide(control.caption).c_str(), style, 0, 0, 0, 0, hwnd(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), win32::programInstance(), nullptr);
+    if (!child)
+        throw core::Exception("Cannot create " + std::string(control.name) + " (system error " +
+                              std::to_string(::GetLastError()) + ")");
+    if (control.font.family.empty())
+        m_layout.add(child, boxInWindow(control));
+    else
+        m_layout.add(child, boxInWindow(control), control.font);
+    return child;
+}
+
+void TForm3::FormCreate() {
+    m_steps.FormCreate();
+}
+
+void TForm3::FormDestroy() {
+    m_steps.FormDestroy();
+}
+
+void TForm3::showFromCommand() {
+    m_steps.showFromCommand();
+}
+
+void TForm3::SpeedButton1Click() {
+    m_steps.hide();
+}
+
+void TForm3::SpeedButton2Click() {
+    m_steps.nextTip();
+}
+
+// The card's controls on the card's colour, black; the check box on the button face.
+LRESULT TForm3::controlColors(HDC dc, HWND control) {
+    ::SetTextColor(dc, win32::resolveColor(core::clBlack));
+    if (control == TipCheckBox) {
+        ::SetBkColor(dc, win32::resolveColor(core::clBtnFace));
+        return reinterpret_cast<LRESULT>(win32::systemColorBrush(core::SystemColor::BtnFace));
+    }
+    ::SetBkColor(dc, win32::resolveColor(design::kCardColor));
+    return reinterpret_cast<LRESULT>(m_cardBrush);
+}
 
 LRESULT TForm3::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE) {
+    switch (message) {
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == win32::ids::Tip_SpeedButton2)
+            SpeedButton2Click();
+        else if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == win32::ids::Tip_SpeedButton1)
+            SpeedButton1Click();
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+        return controlColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CLOSE:
         ::ShowWindow(hwnd(), SW_HIDE); // created once; closing only hides it
         return 0;
+    case WM_DPICHANGED: {
+        const RECT frame = win32::frameForDpi(hwnd(), design::Form3.clientWidth, design::Form3.clientHeight,
+                                              HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        ::SetWindowPos(hwnd(), nullptr, frame.left, frame.top, frame.right - frame.left,
+                       frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        m_layout.apply(HIWORD(wParam));
+        return 0;
     }
-    return defaultHandling(message, wParam, lParam);
+    default:
+        return defaultHandling(message, wParam, lParam);
+    }
+}
+
+// --- The view the shared steps work through -----------------------------------------------
+
+bool TForm3::hideTipChecked() const {
+    return ::SendMessageW(TipCheckBox, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void TForm3::setHideTipChecked(bool checked) {
+    ::SendMessageW(TipCheckBox, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void TForm3::setFormVisible(bool visible) {
+    ::ShowWindow(hwnd(), visible ? SW_SHOW : SW_HIDE);
+}
+
+void TForm3::showInFront() {
+    ::ShowWindow(hwnd(), SW_SHOW);
+    ::SetForegroundWindow(hwnd());
+}
+
+void TForm3::showTip(std::string_view tip) {
+    win32::text1252::setWindowText(Tips, tip);
+}
+
+void TForm3::showOwnIcon() {
+    if (!m_icon)
+        m_icon = win32::loadProgramIcon(RES_NAME(RES_TIPICON), false, m_layout.dpi());
+    ::SendMessageW(Image1, STM_SETICON, reinterpret_cast<WPARAM>(m_icon), 0);
 }

@@ -22,6 +22,7 @@
 #include "ui/CaptionGeometry.h"
 #include "ui/GradientBands.h"
 #include "ui/MainWindowDesign.h"
+#include "ui/TipList.h"
 #include "win32/windows/ControlIds.h"
 
 #include <windows.h>
@@ -404,6 +405,15 @@ void displayPreferences(const Fixture& fixture, Checks& checks) {
     restored.close();
 }
 
+// The tip list's index of the text the Tips memo shows; -1 for any other text.
+int shownTip(HWND tip) {
+    const std::wstring shown = text(control(tip, ids::Tip_Tips));
+    for (int i = 0; i < ui::kTipCount; ++i)
+        if (shown == widen(std::string(ui::tipLine(i))))
+            return i;
+    return -1;
+}
+
 // "Hide Tip on Startup": stored at the end, obeyed at the next start, undone by the command.
 void tipFlag(const Fixture& fixture, Checks& checks) {
     deleteRegistryKey(kSettingsKey);
@@ -414,6 +424,12 @@ void tipFlag(const Fixture& fixture, Checks& checks) {
         HWND tip = program.waitForWindow(L"TForm3");
         HWND box = control(tip, ids::Tip_TipCheckBox);
         checks.expect(!checked(box), "the box is unchecked at the first start");
+        checks.expect(shownTip(tip) >= 0, "the memo shows a tip of the list");
+        for (int i = 0; i < 3; ++i) {
+            click(control(tip, ids::Tip_SpeedButton2));
+            const int next = shownTip(tip);
+            checks.expect(next >= 0 && next < ui::kTipCount - 1, "Next Tip shows a tip but the last");
+        }
         click(box);
         checks.expect(checked(box), "a click checks the box");
         program.close();
