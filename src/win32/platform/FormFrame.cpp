@@ -48,4 +48,11 @@ HICON loadProgramIcon(const wchar_t* name, bool small, UINT dpi) {
     return static_cast<HICON>(::LoadImageW(programInstance(), name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 
+void followDpiChange(HWND hwnd, int clientWidth, int clientHeight, WPARAM wParam, LPARAM lParam) {
+    const RECT frame =
+        frameForDpi(hwnd, clientWidth, clientHeight, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+    ::SetWindowPos(hwnd, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 } // namespace win32

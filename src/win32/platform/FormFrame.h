@@ -12,6 +12,9 @@ RECT centredFrame(int clientWidth, int clientHeight, DWORD style, DWORD exStyle)
 // suggests one that scales the whole frame, borders included).
 RECT frameForDpi(HWND hwnd, int clientWidth, int clientHeight, UINT dpi, const RECT& suggested);
 
+// Follows WM_DPICHANGED (its wParam and lParam): moves the window to the frame for the new DPI.
+void followDpiChange(HWND hwnd, int clientWidth, int clientHeight, WPARAM wParam, LPARAM lParam);
+
 // The program's icon resource at the system's size for large (32 px at 96 dpi) or small icons.
 HICON loadProgramIcon(const wchar_t* name, bool small, UINT dpi);
 

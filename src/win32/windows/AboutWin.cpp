@@ -1,8 +1,8 @@
 #include "win32/windows/AboutWin.h"
 
-#include "core/Exception.h"
 #include "ui/AboutWinDesign.h"
 #include "win32/controls/commandbar/SpeedButton.h"
+#include "win32/platform/ChildWindow.h"
 #include "win32/platform/FormFrame.h"
 #include "win32/platform/ResourceNames.h"
 #include "win32/platform/SystemColors.h"
@@ -10,6 +10,7 @@
 #include "win32/windows/ControlIds.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace design = ui::aboutwin;
@@ -88,17 +89,10 @@ void TForm2::createControls() {
 }
 
 HWND TForm2::createChild(const ui::ControlDesign& control, int id, const wchar_t* windowClass, DWORD style) {
-    style |= WS_CHILD | (control.visible ? WS_VISIBLE : 0);
-    const HWND child = ::CreateWindowExW(
-        0, windowClass, win32::text1252::toWide(control.caption).c_str(), style, 0, 0, 0, 0, hwnd(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), win32::programInstance(), nullptr);
-    if (!child)
-        throw core::Exception("Cannot create " + std::string(control.name) + " (system error " +
-                              std::to_string(::GetLastError()) + ")");
-    if (control.font.family.empty())
-        m_layout.add(child, control.box);
-    else
-        m_layout.add(child, control.box, control.font);
+    const HWND child = win32::createDesignChild(hwnd(), control, id, windowClass, style);
+    // A control without a font family of its own keeps the system's.
+    m_layout.add(child, control.box,
+                 control.font.family.empty() ? std::nullopt : std::optional(control.font));
     return child;
 }
 
@@ -150,10 +144,7 @@ LRESULT TForm2::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ::ShowWindow(hwnd(), SW_HIDE); // created once; closing only hides it
         return 0;
     case WM_DPICHANGED: {
-        const RECT frame = win32::frameForDpi(hwnd(), design::Form2.clientWidth, design::Form2.clientHeight,
-                                              HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        ::SetWindowPos(hwnd(), nullptr, frame.left, frame.top, frame.right - frame.left,
-                       frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        win32::followDpiChange(hwnd(), design::Form2.clientWidth, design::Form2.clientHeight, wParam, lParam);
         applyDpi(HIWORD(wParam));
         return 0;
     }
