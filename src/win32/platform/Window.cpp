@@ -18,32 +18,32 @@ void Window::destroy() {
         ::DestroyWindow(m_hwnd); // WM_NCDESTROY forgets the handle
 }
 
-void Window::registerClass(const ClassSpec& spec) {
+void Window::registerClass(const ClassSpec& params) {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
-    if (::GetClassInfoExW(programInstance(), spec.name, &existing))
+    if (::GetClassInfoExW(programInstance(), params.name, &existing))
         return;
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    wc.style = spec.style;
+    wc.style = params.style;
     wc.lpfnWndProc = &Window::windowProc;
     wc.hInstance = programInstance();
-    wc.hIcon = spec.icon;
-    wc.hIconSm = spec.smallIcon;
+    wc.hIcon = params.icon;
+    wc.hIconSm = params.smallIcon;
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = spec.background;
-    wc.lpszClassName = spec.name;
+    wc.hbrBackground = params.background;
+    wc.lpszClassName = params.name;
     if (!::RegisterClassExW(&wc))
         throw core::Exception("Cannot register the window class");
 }
 
-void Window::create(const CreateSpec& spec) {
-    const RECT& f = spec.frame;
+void Window::create(const CreateSpec& params) {
+    const RECT& f = params.frame;
     const int width = f.left == CW_USEDEFAULT ? CW_USEDEFAULT : f.right - f.left;
     const int height = f.top == CW_USEDEFAULT ? CW_USEDEFAULT : f.bottom - f.top;
     const HWND hwnd =
-        ::CreateWindowExW(spec.exStyle, spec.className, spec.caption.c_str(), spec.style, f.left, f.top,
-                          width, height, spec.owner, nullptr, programInstance(), this);
+        ::CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style, f.left,
+                          f.top, width, height, params.owner, nullptr, programInstance(), this);
     if (!hwnd)
         throw core::Exception("Cannot create the window (system error " + std::to_string(::GetLastError()) +
                               ")");

@@ -27,7 +27,7 @@ public:
         UINT style = CS_DBLCLKS;
     };
     // Registers the class once per process; later calls for the same name do nothing.
-    static void registerClass(const ClassSpec& spec);
+    static void registerClass(const ClassSpec& params);
 
 protected:
     struct CreateSpec {
@@ -40,7 +40,7 @@ protected:
     };
     // Creates the window; its messages reach handleMessage() from WM_NCCREATE on. Throws
     // core::Exception when the system refuses.
-    void create(const CreateSpec& spec);
+    void create(const CreateSpec& params);
 
     // The window's own handling; the default is DefWindowProcW.
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -124,12 +124,12 @@ void TForm1::createControls() {
     Label1 = createChild(design::control("Label1"), L"STATIC", SS_LEFT | SS_NOPREFIX);
 
     const ui::ControlDesign& apply = design::control("SpeedButton1");
-    win32::controls::SpeedButtonSpec spec;
-    spec.id = win32::ids::SpeedButton1;
-    spec.caption = apply.caption;
-    spec.hint = apply.hint;
-    spec.fontColor = apply.font.color;
-    SpeedButton1 = win32::controls::SpeedButton::create(hwnd(), spec);
+    win32::controls::SpeedButtonSpec params;
+    params.id = win32::ids::SpeedButton1;
+    params.caption = apply.caption;
+    params.hint = apply.hint;
+    params.fontColor = apply.font.color;
+    SpeedButton1 = win32::controls::SpeedButton::create(hwnd(), params);
     m_layout.add(SpeedButton1, apply.box, apply.font);
 
     int group = 0;
@@ -189,16 +189,16 @@ void TForm1::createCommandBar() {
     SpeedBar1 = win32::controls::SpeedBar::create(hwnd(), win32::ids::SpeedBar1);
     m_layout.add(SpeedBar1, barControl.box, barControl.font);
     for (const design::SpeedItemDesign& item : design::speedItems()) {
-        win32::controls::SpeedButtonSpec spec;
-        spec.id = controlId(item.control.name);
-        spec.caption = item.control.caption;
-        spec.showCaption = false;
-        spec.hint = item.control.hint;
-        spec.glyph = glyphResource(item.glyph);
-        spec.groupIndex = item.groupIndex;
-        spec.allowAllUp = item.allowAllUp;
-        spec.enabled = item.control.enabled;
-        const HWND button = win32::controls::SpeedButton::create(SpeedBar1, spec);
+        win32::controls::SpeedButtonSpec params;
+        params.id = controlId(item.control.name);
+        params.caption = item.control.caption;
+        params.showCaption = false;
+        params.hint = item.control.hint;
+        params.glyph = glyphResource(item.glyph);
+        params.groupIndex = item.groupIndex;
+        params.allowAllUp = item.allowAllUp;
+        params.enabled = item.control.enabled;
+        const HWND button = win32::controls::SpeedButton::create(SpeedBar1, params);
         m_layout.add(button, item.control.box, item.control.font);
         if (item.control.name == "SpeedItem2")
             SpeedItem2 = button;

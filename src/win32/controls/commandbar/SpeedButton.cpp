@@ -59,25 +59,25 @@ HBRUSH latchedBrush() {
 
 } // namespace
 
-HWND SpeedButton::create(HWND parent, const SpeedButtonSpec& spec) {
-    const std::wstring caption = text1252::toWide(spec.caption);
-    HWND hwnd =
-        ::CreateWindowExW(0, L"BUTTON", caption.c_str(),
-                          WS_CHILD | WS_VISIBLE | BS_OWNERDRAW | (spec.enabled ? 0 : WS_DISABLED), 0, 0, 25,
-                          25, parent, reinterpret_cast<HMENU>(INT_PTR(spec.id)), programInstance(), nullptr);
+HWND SpeedButton::create(HWND parent, const SpeedButtonSpec& params) {
+    const std::wstring caption = text1252::toWide(params.caption);
+    HWND hwnd = ::CreateWindowExW(0, L"BUTTON", caption.c_str(),
+                                  WS_CHILD | WS_VISIBLE | BS_OWNERDRAW | (params.enabled ? 0 : WS_DISABLED),
+                                  0, 0, 25, 25, parent, reinterpret_cast<HMENU>(INT_PTR(params.id)),
+                                  programInstance(), nullptr);
     if (!hwnd)
         throw core::Exception("Cannot create the button (system error " + std::to_string(::GetLastError()) +
                               ")");
     SpeedButton* button = nullptr;
     try {
-        button = new SpeedButton(hwnd, spec);
+        button = new SpeedButton(hwnd, params);
     } catch (...) {
         ::DestroyWindow(hwnd);
         throw;
     }
     ::SetPropW(hwnd, kProperty, button);
     subclass(hwnd, button);
-    addTooltip(hwnd, spec.hint);
+    addTooltip(hwnd, params.hint);
     return hwnd;
 }
 
@@ -85,18 +85,18 @@ SpeedButton* SpeedButton::from(HWND hwnd) {
     return static_cast<SpeedButton*>(::GetPropW(hwnd, kProperty));
 }
 
-SpeedButton::SpeedButton(HWND hwnd, const SpeedButtonSpec& spec)
+SpeedButton::SpeedButton(HWND hwnd, const SpeedButtonSpec& params)
     : m_hwnd(hwnd)
-    , m_showCaption(spec.showCaption)
-    , m_fontColor(spec.fontColor) {
-    if (spec.glyph) {
-        m_glyph = GlyphBitmap(spec.glyph);
+    , m_showCaption(params.showCaption)
+    , m_fontColor(params.fontColor) {
+    if (params.glyph) {
+        m_glyph = GlyphBitmap(params.glyph);
         if (const int implied = ui::impliedNumGlyphs(m_glyph.width(), m_glyph.height()))
             m_numGlyphs = implied;
     }
-    m_latch.setGroupIndex(spec.groupIndex);
-    m_latch.setAllowAllUp(spec.allowAllUp);
-    m_latch.setEnabled(spec.enabled);
+    m_latch.setGroupIndex(params.groupIndex);
+    m_latch.setAllowAllUp(params.allowAllUp);
+    m_latch.setEnabled(params.enabled);
 }
 
 TButtonState SpeedButton::state() const {

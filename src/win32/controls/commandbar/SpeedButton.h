@@ -19,10 +19,10 @@ namespace win32::controls {
 // technology sees it as a check button with that state, any other as a push button.
 //
 // Creating one:
-//     SpeedButtonSpec spec;
-//     spec.id = ids::SpeedButton1;
-//     spec.caption = "Apply Changes";
-//     HWND button = SpeedButton::create(parentWindow, spec);
+//     SpeedButtonSpec params;
+//     params.id = ids::SpeedButton1;
+//     params.caption = "Apply Changes";
+//     HWND button = SpeedButton::create(parentWindow, params);
 //     layout.add(button, design.box, design.font); // win32::DesignLayout: place and font
 // The button's window text is its caption (WM_GETTEXT), drawn when showCaption is set; the
 // command bar's buttons carry their command's name but draw only the glyph.
@@ -42,7 +42,7 @@ class SpeedButton {
 public:
     // A child of parent, at 0, 0 and 25 x 25 until placed. Throws core::EResNotFound for a
     // missing glyph and core::Exception when the system refuses the window.
-    static HWND create(HWND parent, const SpeedButtonSpec& spec);
+    static HWND create(HWND parent, const SpeedButtonSpec& params);
     // The button behind a window made by create(), or nullptr.
     static SpeedButton* from(HWND hwnd);
 
@@ -53,7 +53,7 @@ public:
     ui::TButtonState state() const;
 
 private:
-    SpeedButton(HWND hwnd, const SpeedButtonSpec& spec);
+    SpeedButton(HWND hwnd, const SpeedButtonSpec& params);
     template <class Owner>
     friend LRESULT CALLBACK guardedSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
     void windowDestroyed();
