@@ -152,8 +152,12 @@ void windows(const Fixture& fixture, Checks& checks) {
         const int slackY = ::GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top) - 2 * frame.top;
         checks.expect(std::abs(slackX) <= 1 && std::abs(slackY) <= 1, name + " is centred on the screen");
     }
-    checks.expect(::IsWindowVisible(program.findWindow(L"TForm1")), "the main window is shown");
+    const HWND main = program.findWindow(L"TForm1");
+    checks.expect(::IsWindowVisible(main), "the main window is shown");
     checks.expect(!::IsWindowVisible(program.findWindow(L"TForm2")), "About is hidden");
+    for (const int id : {ids::FontComboBox1, ids::ColorComboBox1})
+        checks.expect((::GetWindowLongW(control(main, id), GWL_STYLE) & WS_TABSTOP) == 0,
+                      "picker " + std::to_string(id) + " is not a tab stop");
     program.close();
 }
 

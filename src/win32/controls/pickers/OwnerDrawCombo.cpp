@@ -15,8 +15,8 @@ namespace win32::controls {
 
 void OwnerDrawCombo::create(HWND parent, int id, DWORD extraStyle) {
     m_hwnd = ::CreateWindowExW(0, L"COMBOBOX", L"",
-                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST |
-                                   CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | CBS_AUTOHSCROLL | extraStyle,
+                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED |
+                                   CBS_HASSTRINGS | CBS_AUTOHSCROLL | extraStyle,
                                0, 0, 100, 300, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
                                programInstance(), nullptr);
     if (!m_hwnd)
