@@ -1,6 +1,7 @@
 #include "win32/app/ProgramWindows.h"
 
 #include "core/Boundary.h"
+#include "win32/app/ApplicationWindow.h"
 #include "win32/windows/AboutWin.h"
 #include "win32/windows/MainWin.h"
 #include "win32/windows/TipWin.h"
@@ -8,13 +9,19 @@
 namespace app {
 
 ProgramWindows::ProgramWindows() {
-    m_form1 = std::make_unique<TForm1>();
+    // The task-bar button, named by the application title; the windows below are its own.
+    m_application = std::make_unique<ApplicationWindow>();
+
+    m_form1 = std::make_unique<TForm1>(m_application->hwnd());
+    m_application->setMainWindow(m_form1->hwnd());
     core::runGuarded([&] { m_form1->FormCreate(); });
     m_form1->show();
 
-    m_form2 = std::make_unique<TForm2>(m_form1->hwnd());
+    // About is an ordinary window that the main window can cover.
+    m_form2 = std::make_unique<TForm2>(m_application->hwnd(), m_form1->hwnd());
     core::runGuarded([&] { m_form2->FormCreate(); });
 
+    // Owned by the main window, Tip of the Day stays above it.
     m_form3 = std::make_unique<TForm3>(m_form1->hwnd());
     core::runGuarded([&] { m_form3->FormCreate(); });
 
@@ -45,6 +52,7 @@ void ProgramWindows::shutDown() {
     m_form2.reset();
     core::runGuarded([&] { m_form1->FormDestroy(); });
     m_form1.reset();
+    m_application.reset();
 }
 
 } // namespace app

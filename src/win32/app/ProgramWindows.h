@@ -11,10 +11,13 @@ class TForm3;
 
 namespace app {
 
-// TForm1, TForm2 and TForm3, made in that order as the Qt front end makes its own, each
-// creation handler inside the handler boundary; the main window shows itself after its handler,
-// About stays hidden, Tip of the Day decides in its handler. shutDown() takes them down in
-// reverse, with their destruction handlers.
+class ApplicationWindow;
+
+// The application window first, then TForm1, TForm2 and TForm3, made in that order as the Qt
+// front end makes its own, each creation handler inside the handler boundary; the main window
+// shows itself after its handler, About stays hidden, Tip of the Day decides in its handler.
+// shutDown() takes them down in reverse, with their destruction handlers, the application
+// window last.
 class ProgramWindows {
 public:
     ProgramWindows();
@@ -28,6 +31,7 @@ public:
     void shutDown();
 
 private:
+    std::unique_ptr<ApplicationWindow> m_application;
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TForm2> m_form2;
     std::unique_ptr<TForm3> m_form3;

@@ -1,6 +1,6 @@
-// Start-up and shut-down of the program: the system's preparations, the three windows created
-// in order and destroyed in reverse order, and the message loop in between, which ends when the
-// main window is closed.
+// Start-up and shut-down of the program: the system's preparations, the application window and
+// the three windows created in order and destroyed in reverse order, and the message loop in
+// between, which ends when the main window is closed.
 
 #include "core/Boundary.h"
 #include "ui/Application.h"

@@ -45,8 +45,8 @@ void growToText(HWND label) {
 
 } // namespace
 
-TForm2::TForm2(HWND owner)
-    : m_owner(owner) {
+TForm2::TForm2(HWND owner, HWND mainWindow)
+    : m_mainWindow(mainWindow) {
     registerClass({kClassName, nullptr, nullptr, win32::systemColorBrush(core::SystemColor::BtnFace)});
     create({kClassName, win32::text1252::toWide(design::Form2.caption), kStyle, kExStyle,
             win32::centredFrame(design::Form2.clientWidth, design::Form2.clientHeight, kStyle, kExStyle),
@@ -110,7 +110,7 @@ std::unique_ptr<win32::controls::LinkLabel> TForm2::createLink(const ui::Control
 
 void TForm2::FormCreate() {
     if (!m_icon) {
-        const auto mainIcon = reinterpret_cast<HICON>(::GetClassLongPtrW(m_owner, GCLP_HICON));
+        const auto mainIcon = reinterpret_cast<HICON>(::GetClassLongPtrW(m_mainWindow, GCLP_HICON));
         m_icon = mainIcon ? ::CopyIcon(mainIcon)
                           : win32::loadProgramIcon(RES_NAME(RES_MAINICON), false, m_layout.dpi());
     }

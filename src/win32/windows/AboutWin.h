@@ -16,7 +16,8 @@ struct ControlDesign;
 // out from the shared design. Created once at start-up and hidden; "OK" and closing hide it.
 class TForm2 : public win32::Window {
 public:
-    explicit TForm2(HWND owner);
+    // `mainWindow` gives Image1 its icon.
+    TForm2(HWND owner, HWND mainWindow);
     ~TForm2() override;
 
     // Copies the main window's icon into Image1.
@@ -34,7 +35,7 @@ private:
                                                            std::string_view target);
     LRESULT controlColors(HDC dc, HWND control);
 
-    HWND m_owner;
+    HWND m_mainWindow;
     win32::DesignLayout m_layout;
     HICON m_icon = nullptr;
     // Each label's window and its design, for its text colour.

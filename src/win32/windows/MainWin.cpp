@@ -95,13 +95,13 @@ ui::Box boxInWindow(const ui::ControlDesign& control) {
 
 } // namespace
 
-TForm1::TForm1() {
+TForm1::TForm1(HWND owner) {
     const UINT dpi = win32::dpi::forWindow(nullptr);
     registerClass({kClassName, win32::loadProgramIcon(RES_NAME(RES_MAINICON), false, dpi),
                    win32::loadProgramIcon(RES_NAME(RES_MAINICON), true, dpi),
                    win32::systemColorBrush(core::SystemColor::BtnFace)});
     create({kClassName, win32::text1252::toWide(design::kCaption), kStyle, 0,
-            win32::centredFrame(design::kClientWidth, design::kClientHeight, kStyle, 0)});
+            win32::centredFrame(design::kClientWidth, design::kClientHeight, kStyle, 0), owner});
     m_layout = win32::DesignLayout(win32::dpi::forWindow(hwnd()));
     createControls();
     for (int index = 0; index < ui::kDisplayTargetCount; ++index) {
@@ -351,6 +351,23 @@ LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // reverse order of their creation.
         ::PostQuitMessage(0);
         return 0;
+    case WM_SYSCOMMAND:
+        // Minimising is the application window's: it hides all the program's windows with it.
+        if ((wParam & 0xFFF0) == SC_MINIMIZE)
+            if (const HWND owner = ::GetWindow(hwnd(), GW_OWNER)) {
+                ::ShowWindow(owner, SW_MINIMIZE);
+                return 0;
+            }
+        return defaultHandling(message, wParam, lParam);
+    case WM_SHOWWINDOW:
+        // Hidden and shown again with the application window, and the Tip of the Day window,
+        // owned by this one, with it.
+        if (lParam == SW_PARENTCLOSING || lParam == SW_PARENTOPENING) {
+            const LRESULT result = defaultHandling(message, wParam, lParam);
+            ::ShowOwnedPopups(hwnd(), BOOL(wParam));
+            return result;
+        }
+        return defaultHandling(message, wParam, lParam);
     case WM_DPICHANGED: {
         const RECT frame = win32::frameForDpi(hwnd(), design::kClientWidth, design::kClientHeight,
                                               HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

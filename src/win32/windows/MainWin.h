@@ -25,7 +25,8 @@
 // the shared ones (ui::MainWindowSteps); this is the Win32 side of them.
 class TForm1 : public win32::Window, private ui::MainWindowView, private ui::DisplayPreferencesView {
 public:
-    TForm1();
+    // Owned by the application window, which has the task-bar button and is minimised for it.
+    explicit TForm1(HWND owner);
 
     void FormCreate();
     void FormDestroy();

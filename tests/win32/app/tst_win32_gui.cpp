@@ -155,6 +155,25 @@ void windows(const Fixture& fixture, Checks& checks) {
     const HWND main = program.findWindow(L"TForm1");
     checks.expect(::IsWindowVisible(main), "the main window is shown");
     checks.expect(!::IsWindowVisible(program.findWindow(L"TForm2")), "About is hidden");
+
+    // The task bar's one button is the application window's, named by the application title;
+    // the main window is its own and goes down and comes back with it.
+    const HWND application = program.findWindow(L"TApplication");
+    if (checks.expect(application != nullptr, "the application window exists")) {
+        checks.expectEqual(narrow(text(application)), std::string(kApplicationTitle),
+                           "the application window's caption");
+        checks.expect(::IsWindowVisible(application), "the application window is shown");
+        checks.expect(::GetWindow(main, GW_OWNER) == application,
+                      "the application window owns the main window");
+        ::SendMessageW(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        program.settle();
+        checks.expect(::IsIconic(application), "minimising the main window minimises the application window");
+        checks.expect(!::IsWindowVisible(main), "the minimised application window hides the main window");
+        ::SendMessageW(application, WM_SYSCOMMAND, SC_RESTORE, 0);
+        program.settle();
+        checks.expect(!::IsIconic(application) && ::IsWindowVisible(main),
+                      "restoring the application window shows the main window again");
+    }
     for (const int id : {ids::FontComboBox1, ids::ColorComboBox1})
         checks.expect((::GetWindowLongW(control(main, id), GWL_STYLE) & WS_TABSTOP) == 0,
                       "picker " + std::to_string(id) + " is not a tab stop");
