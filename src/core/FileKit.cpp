@@ -40,6 +40,18 @@ std::string fileName(std::string_view path) {
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
+std::string childPath(std::string_view directory, std::string_view name) {
+#ifdef _WIN32
+    constexpr char kSeparator = '\\';
+#else
+    constexpr char kSeparator = '/';
+#endif
+    std::string path(directory);
+    if (!path.empty() && !isSeparator(path.back()))
+        path += kSeparator;
+    return path.append(name);
+}
+
 SystemError readToEnd(const ReadSome& read, std::string& data, std::size_t limit) {
     std::size_t filled = 0;
     for (;;) {

@@ -61,6 +61,8 @@ SystemError syncDirectory(const std::string& directory);
 
 std::string parentDirectory(std::string_view path);
 std::string fileName(std::string_view path);
+// `name` inside `directory`, joined by the system's separator.
+std::string childPath(std::string_view directory, std::string_view name);
 
 // Reads a whole regular file without ever blocking on what the path names: kNotAFile for a
 // folder, FIFO or device; kTooLarge for more than `limit` bytes, told by the file's size before

@@ -1,32 +1,37 @@
 #include "document/TemplateFile.h"
 
-#include "core/Utf8Path.h"
-
-#include <filesystem>
-#include <system_error>
+#include "core/FileKit.h"
 
 namespace document {
 namespace {
 
-namespace fs = std::filesystem;
+namespace files = core::files;
 
-bool isFile(const fs::path& path) {
-    std::error_code ec;
-    return fs::exists(path, ec) && !fs::is_directory(path, ec);
+// Anything but a folder counts, so that what is there under that name gets reported if it
+// does not open.
+bool isFile(const std::string& path) {
+    files::FileState state;
+    return files::inspect(path, state) == 0 && state.kind != files::FileState::Kind::Missing &&
+           state.kind != files::FileState::Kind::Directory;
+}
+
+// The folder above the program's, named plainly rather than through "..": the parent of a
+// name inside the program's folder, twice, so that a trailing separator makes no difference.
+std::string prefixOf(const std::string& programDir) {
+    return files::parentDirectory(files::parentDirectory(files::childPath(programDir, kTemplateName)));
 }
 
 } // namespace
 
 std::string templatePath(const std::string& programDir) {
-    if (isFile(kTemplateName))
+    if (isFile(kTemplateName) || programDir.empty())
         return kTemplateName;
-    if (programDir.empty())
-        return kTemplateName;
-    const fs::path dir = core::utf8Path(programDir);
-    for (const fs::path& candidate : {dir / kTemplateName, dir / "../share/vantorel" / kTemplateName}) {
+    const std::string installed =
+        files::childPath(files::childPath(files::childPath(prefixOf(programDir), "share"), "vantorel"),
+                         kTemplateName);
+    for (const std::string& candidate : {files::childPath(programDir, kTemplateName), installed})
         if (isFile(candidate))
-            return core::utf8Name(candidate.lexically_normal());
-    }
+            return candidate;
     return kTemplateName;
 }
 
