@@ -26,9 +26,8 @@ std::string prefixOf(const std::string& programDir) {
 std::string templatePath(const std::string& programDir) {
     if (isFile(kTemplateName) || programDir.empty())
         return kTemplateName;
-    const std::string installed =
-        files::childPath(files::childPath(files::childPath(prefixOf(programDir), "share"), "vantorel"),
-                         kTemplateName);
+    const std::string installed = files::childPath(
+        files::childPath(files::childPath(prefixOf(programDir), "share"), "vantorel"), kTemplateName);
     for (const std::string& candidate : {files::childPath(programDir, kTemplateName), installed})
         if (isFile(candidate))
             return candidate;

@@ -2,8 +2,6 @@
 
 #include "win32/platform/Text1252.h"
 
-#include <commctrl.h>
-
 #include <string>
 
 namespace win32::placeedit {
@@ -27,7 +25,12 @@ std::wstring clipboardText(HWND owner) {
     return text;
 }
 
-LRESULT CALLBACK filterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+// The edit control's own procedure, the same for every field. A plain subclass: the system's
+// subclass helpers keep their links in window properties, which cost a trip to Wine's server
+// on every message.
+WNDPROC g_editProcedure = nullptr;
+
+LRESULT CALLBACK filterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CHAR:
         // Control characters (Backspace, Ctrl+C and the like) are the edit's own keys.
@@ -42,19 +45,19 @@ LRESULT CALLBACK filterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             return 0;
         }
         break;
-    case WM_NCDESTROY:
-        ::RemoveWindowSubclass(hwnd, &filterProc, 0);
-        break;
     default:
         break;
     }
-    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+    return ::CallWindowProcW(g_editProcedure, hwnd, message, wParam, lParam);
 }
 
 } // namespace
 
 void refuseOutsideWindows1252(HWND edit) {
-    ::SetWindowSubclass(edit, &filterProc, 0, 0);
+    const auto own = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&filterProc)));
+    if (!g_editProcedure)
+        g_editProcedure = own;
 }
 
 } // namespace win32::placeedit

@@ -7,12 +7,13 @@ std::string PlaceFieldEdits::fieldText(int field) const {
 }
 
 void PlaceFieldEdits::setFieldText(int field, const std::string& text) {
-    const HWND edit = edits.at(std::size_t(field));
-    win32::text1252::setWindowText(edit, text);
-    // A text wider than the field shows its beginning.
-    ::SendMessageW(edit, EM_SETSEL, 0, 0);
+    // A new text leaves the caret at its beginning, so a text wider than the field shows that.
+    win32::text1252::setWindowText(edits.at(std::size_t(field)), text);
 }
 
 void PlaceFieldEdits::setFieldVisible(int field, bool visible) {
-    ::ShowWindow(edits.at(std::size_t(field)), visible ? SW_SHOWNA : SW_HIDE);
+    // Only a change: ShowWindow costs a move of the window even when nothing changes.
+    const HWND edit = edits.at(std::size_t(field));
+    if (bool(::IsWindowVisible(edit)) != visible)
+        ::ShowWindow(edit, visible ? SW_SHOWNA : SW_HIDE);
 }

@@ -106,14 +106,14 @@ LRESULT GradientCaption::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         HRGN cut = ::CreateRectRgnIndirect(&strip);
         ::CombineRgn(frame, frame, cut, RGN_DIFF);
         ::DeleteObject(cut);
-        const LRESULT result = ::DefSubclassProc(m_form, message, reinterpret_cast<WPARAM>(frame), lParam);
+        const LRESULT result = passOn(m_form, message, reinterpret_cast<WPARAM>(frame), lParam);
         ::DeleteObject(frame);
         repaint();
         return result;
     }
     case WM_NCACTIVATE: {
         m_active = wParam != 0;
-        const LRESULT result = ::DefSubclassProc(m_form, message, wParam, lParam);
+        const LRESULT result = passOn(m_form, message, wParam, lParam);
         repaint();
         return result;
     }
@@ -121,12 +121,12 @@ LRESULT GradientCaption::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETICON:
     case WM_DPICHANGED:
     case WM_SETTINGCHANGE: {
-        const LRESULT result = ::DefSubclassProc(m_form, message, wParam, lParam);
+        const LRESULT result = passOn(m_form, message, wParam, lParam);
         repaint();
         return result;
     }
     default:
-        return ::DefSubclassProc(m_form, message, wParam, lParam);
+        return passOn(m_form, message, wParam, lParam);
     }
 }
 

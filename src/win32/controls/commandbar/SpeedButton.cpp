@@ -23,8 +23,6 @@ using ui::TButtonState;
 
 namespace {
 
-constexpr wchar_t kProperty[] = L"Vantorel.SpeedButton";
-
 std::wstring windowText(HWND hwnd) {
     std::wstring text(std::size_t(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
     text.resize(std::size_t(::GetWindowTextW(hwnd, text.data(), int(text.size()))));
@@ -75,14 +73,13 @@ HWND SpeedButton::create(HWND parent, const SpeedButtonSpec& params) {
         ::DestroyWindow(hwnd);
         throw;
     }
-    ::SetPropW(hwnd, kProperty, button);
     subclass(hwnd, button);
     addTooltip(hwnd, params.hint);
     return hwnd;
 }
 
 SpeedButton* SpeedButton::from(HWND hwnd) {
-    return static_cast<SpeedButton*>(::GetPropW(hwnd, kProperty));
+    return subclassOwner<SpeedButton>(hwnd);
 }
 
 SpeedButton::SpeedButton(HWND hwnd, const SpeedButtonSpec& params)
@@ -115,7 +112,6 @@ void SpeedButton::setDown(bool down) {
 }
 
 void SpeedButton::windowDestroyed() {
-    ::RemovePropW(m_hwnd, kProperty);
     delete this;
 }
 
@@ -173,7 +169,7 @@ LRESULT SpeedButton::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDBLCLK:
         // An owner-drawn button takes a double click for BN_DOUBLECLICKED alone: the second
         // press is a press, so that each click of a quick pair counts.
-        return ::DefSubclassProc(m_hwnd, WM_LBUTTONDOWN, wParam, lParam);
+        return passOn(m_hwnd, WM_LBUTTONDOWN, wParam, lParam);
     case WM_LBUTTONUP:
         beforeClick();
         break;
@@ -187,7 +183,7 @@ LRESULT SpeedButton::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    const LRESULT result = ::DefSubclassProc(m_hwnd, message, wParam, lParam);
+    const LRESULT result = passOn(m_hwnd, message, wParam, lParam);
     switch (message) {
     // The system draws the button itself on these (through its parent, for an owner-drawn
     // one): draw it again as this button looks.

@@ -55,7 +55,7 @@ public:
 private:
     SpeedButton(HWND hwnd, const SpeedButtonSpec& params);
     template <class Owner>
-    friend LRESULT CALLBACK guardedSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
+    friend LRESULT CALLBACK guardedSubclassProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     void windowDestroyed();
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     // A click is coming (the button is pushed and the mouse or space key comes up): toggle first.

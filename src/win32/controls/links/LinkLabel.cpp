@@ -89,7 +89,7 @@ LRESULT LinkLabel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETOBJECT:
         if (const auto answer = answerGetObject(m_hwnd, wParam, lParam, {ROLE_SYSTEM_LINK, {}}))
             return *answer;
-        return ::DefSubclassProc(m_hwnd, message, wParam, lParam);
+        return passOn(m_hwnd, message, wParam, lParam);
     case WM_SETCURSOR:
         ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
         return TRUE;
@@ -136,7 +136,7 @@ LRESULT LinkLabel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     default:
-        return ::DefSubclassProc(m_hwnd, message, wParam, lParam);
+        return passOn(m_hwnd, message, wParam, lParam);
     }
 }
 

@@ -42,7 +42,7 @@ public:
 
 private:
     template <class Owner>
-    friend LRESULT CALLBACK guardedSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
+    friend LRESULT CALLBACK guardedSubclassProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     void windowDestroyed() {}
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     // The caption's extent from the top-left corner, in client coordinates.

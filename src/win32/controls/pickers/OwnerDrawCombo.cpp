@@ -67,12 +67,12 @@ LRESULT OwnerDrawCombo::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_SETFONT: {
-        const LRESULT result = ::DefSubclassProc(m_hwnd, message, wParam, lParam);
+        const LRESULT result = passOn(m_hwnd, message, wParam, lParam);
         resetItemHeight();
         return result;
     }
     default:
-        return ::DefSubclassProc(m_hwnd, message, wParam, lParam);
+        return passOn(m_hwnd, message, wParam, lParam);
     }
 }
 

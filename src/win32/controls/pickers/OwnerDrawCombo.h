@@ -34,7 +34,7 @@ protected:
 
 private:
     template <class Owner>
-    friend LRESULT CALLBACK guardedSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
+    friend LRESULT CALLBACK guardedSubclassProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     void windowDestroyed() {}
     void draw(const DRAWITEMSTRUCT& item) const;
 
