@@ -1,13 +1,13 @@
 #include "win32/app/Startup.h"
 
 #include "core/WideText.h"
-#include "ui/Application.h"
 #include "win32/platform/Dpi.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shellapi.h>
+
+#include <cstdlib>
 
 namespace app {
 
@@ -17,21 +17,14 @@ void prepareProgram() {
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
     ::InitCommonControlsEx(&controls);
-    // The task bar groups the program's windows under its title.
-    using SetAppId = HRESULT(WINAPI*)(PCWSTR);
-    if (const HMODULE shell = ::GetModuleHandleW(L"shell32.dll"))
-        if (const auto setAppId = reinterpret_cast<SetAppId>(
-                reinterpret_cast<void*>(::GetProcAddress(shell, "SetCurrentProcessExplicitAppUserModelID"))))
-            setAppId(core::win32::widen(ui::kApplicationTitle).c_str());
 }
 
+// The words of the command line as the C runtime split them for the program's start (the
+// shell's splitting would load the shell library just for that).
 std::vector<std::string> commandLineArguments() {
-    int count = 0;
-    LPWSTR* words = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     std::vector<std::string> arguments;
-    for (int i = 1; words && i < count; ++i)
-        arguments.push_back(core::win32::narrow(words[i]));
-    ::LocalFree(words);
+    for (int i = 1; __wargv && i < __argc; ++i)
+        arguments.push_back(core::win32::narrow(__wargv[i]));
     return arguments;
 }
 

@@ -1,6 +1,8 @@
 #include "win32/platform/FileDialog.h"
 
+#include "core/Exception.h"
 #include "core/WideText.h"
+#include "win32/platform/LateBound.h"
 
 #include <cderr.h>
 #include <commdlg.h>
@@ -20,6 +22,23 @@ std::wstring filterList(const std::vector<ui::FileFilter>& filters) {
         list += core::win32::widen(filter.pattern) + L'\0';
     }
     return list + L'\0';
+}
+
+// The dialog library's three calls, bound at the first dialog.
+struct DialogCalls {
+    decltype(::GetOpenFileNameW)* open =
+        lateBound<decltype(::GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    decltype(::GetSaveFileNameW)* save =
+        lateBound<decltype(::GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+    decltype(::CommDlgExtendedError)* lastError =
+        lateBound<decltype(::CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
+};
+
+const DialogCalls& dialogCalls() {
+    static const DialogCalls calls;
+    if (!calls.open || !calls.save || !calls.lastError)
+        throw core::Exception("Cannot show the file dialog: comdlg32.dll is missing");
+    return calls;
 }
 
 // Places the dialog once it stands; the hook's own window is a child of the dialog.
@@ -60,6 +79,7 @@ std::optional<std::string> runFileDialog(HWND owner, const ui::FileDialogRequest
     std::wstring initial = core::win32::widen(request.fileName);
     initial.resize(std::min<std::size_t>(initial.size(), ui::FileDialogRequest::kFileNameCapacity - 1));
 
+    const DialogCalls& calls = dialogCalls();
     for (int attempt = 0; attempt < 2; ++attempt) {
         std::vector<wchar_t> buffer(ui::FileDialogRequest::kFileNameCapacity, L'\0');
         std::copy(initial.begin(), initial.end(), buffer.begin());
@@ -75,11 +95,11 @@ std::optional<std::string> runFileDialog(HWND owner, const ui::FileDialogRequest
         ofn.Flags = flagsFor(request);
         ofn.lpfnHook = &placeDialog;
         const bool open = request.kind == ui::FileDialogRequest::Kind::Open;
-        if (open ? ::GetOpenFileNameW(&ofn) : ::GetSaveFileNameW(&ofn))
+        if (open ? calls.open(&ofn) : calls.save(&ofn))
             return core::win32::narrow(buffer.data());
         // An initial name the dialog cannot show (a device name, a character it refuses) would
         // keep it from opening at all: it opens again without one.
-        if (::CommDlgExtendedError() != FNERR_INVALIDFILENAME || initial.empty())
+        if (calls.lastError() != FNERR_INVALIDFILENAME || initial.empty())
             return std::nullopt;
         initial.clear();
     }

@@ -18,8 +18,6 @@
 #include "win32/windows/ControlIds.h"
 #include "win32/windows/PlaceEditFilter.h"
 
-#include <uxtheme.h>
-
 #include <stdexcept>
 #include <string_view>
 
@@ -136,10 +134,10 @@ void TForm1::createControls() {
     for (const ui::ControlDesign& control : design::controls()) {
         switch (control.kind) {
         case ui::ControlKind::GroupBox: {
+            // Classic, as every control here (the manifest asks for no visual styles), so its
+            // caption takes its colour from WM_CTLCOLORSTATIC; below the fields and the list it
+            // frames.
             const HWND box = createChild(control, L"BUTTON", BS_GROUPBOX);
-            // Unthemed, so that the caption takes its colour from WM_CTLCOLORSTATIC; below the
-            // fields and the list it frames.
-            ::SetWindowTheme(box, L"", L"");
             ::SetWindowPos(box, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
             m_groupBoxes.at(std::size_t(group++)) = box;
             break;

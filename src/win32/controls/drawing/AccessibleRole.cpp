@@ -1,5 +1,7 @@
 #include "win32/controls/drawing/AccessibleRole.h"
 
+#include "win32/platform/LateBound.h"
+
 #include <oleacc.h>
 
 namespace win32::controls {
@@ -144,13 +146,20 @@ std::optional<LRESULT> answerGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam,
                                        const AccessibleOverride& override) {
     if (LONG(lParam) != LONG(OBJID_CLIENT))
         return std::nullopt;
+    // Bound at the first question from an assistive technology.
+    static const auto createStdAccessibleObject =
+        lateBound<decltype(::CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
+    static const auto lresultFromObject =
+        lateBound<decltype(::LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
+    if (!createStdAccessibleObject || !lresultFromObject)
+        return std::nullopt;
     IAccessible* inner = nullptr;
-    if (FAILED(::CreateStdAccessibleObject(hwnd, OBJID_CLIENT, __uuidof(IAccessible),
-                                           reinterpret_cast<void**>(&inner))) ||
+    if (FAILED(createStdAccessibleObject(hwnd, OBJID_CLIENT, __uuidof(IAccessible),
+                                         reinterpret_cast<void**>(&inner))) ||
         !inner)
         return std::nullopt;
     auto* wrapper = new RoleAccessible(inner, override);
-    const LRESULT result = ::LresultFromObject(__uuidof(IAccessible), wParam, wrapper);
+    const LRESULT result = lresultFromObject(__uuidof(IAccessible), wParam, wrapper);
     wrapper->Release(); // LresultFromObject holds its own reference
     return result;
 }

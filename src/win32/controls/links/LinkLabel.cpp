@@ -5,6 +5,7 @@
 #include "win32/controls/drawing/AccessibleRole.h"
 #include "win32/controls/drawing/Subclass.h"
 #include "win32/controls/drawing/Tooltip.h"
+#include "win32/platform/LateBound.h"
 #include "win32/platform/SystemColors.h"
 #include "win32/platform/Text1252.h"
 #include "win32/platform/Window.h"
@@ -130,7 +131,11 @@ LRESULT LinkLabel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wasPressed) {
             // The outcome is not examined: without a program for the target nothing happens.
             const std::wstring what = target();
-            ::ShellExecuteW(::GetAncestor(m_hwnd, GA_ROOT), L"open", what.c_str(), nullptr, nullptr, SW_SHOW);
+            static const auto shellExecute =
+                lateBound<decltype(::ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+            if (shellExecute)
+                shellExecute(::GetAncestor(m_hwnd, GA_ROOT), L"open", what.c_str(), nullptr, nullptr,
+                             SW_SHOW);
             setFontColor(colorMoveOver);
         }
         return 0;
