@@ -23,15 +23,24 @@ void DesignLayout::setFont(HWND child, const ui::FontDesign& font) {
 // The font first, then the box: a control that sizes itself by its font (a combo box's field)
 // ends at its design box all the same.
 void DesignLayout::apply(UINT dpi) {
+    const bool newDpi = dpi != m_dpi;
     m_dpi = dpi;
     for (Entry& entry : m_entries) {
-        giveFont(entry);
+        if (newDpi)
+            giveFont(entry);
         place(entry);
     }
 }
 
+// Only a change: under Wine a move is a trip to its server even when the box stays.
 void DesignLayout::place(Entry& entry) const {
     const ui::Box at = dpi::scale(entry.box, m_dpi);
+    RECT now{};
+    ::GetWindowRect(entry.child, &now);
+    ::MapWindowPoints(HWND_DESKTOP, ::GetParent(entry.child), reinterpret_cast<POINT*>(&now), 2);
+    if (now.left == at.left && now.top == at.top && now.right - now.left == at.width &&
+        now.bottom - now.top == at.height)
+        return;
     ::SetWindowPos(entry.child, nullptr, at.left, at.top, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -23,7 +23,8 @@ public:
     void add(HWND child, const ui::Box& box, std::optional<ui::FontDesign> font = std::nullopt);
     // A new font for a control already added (the display preferences change fonts at run time).
     void setFont(HWND child, const ui::FontDesign& font);
-    // Lays every control out again for dpi.
+    // Lays every control out again for dpi: the fonts anew for a new DPI, the boxes where they
+    // changed (a control that sized itself to its text goes back to its design box).
     void apply(UINT dpi);
     UINT dpi() const { return m_dpi; }
 

@@ -7,18 +7,45 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace win32::controls {
+
+namespace {
+
+// One tooltip control per window, for all its controls, as the system's own dialogs have it:
+// each tooltip control is a window of its own, and making one costs more than all its tools.
+// Owned by the window, it goes with it; an entry whose tooltip has gone is made again.
+HWND tooltipOf(HWND root) {
+    static std::vector<std::pair<HWND, HWND>> tooltips; // window, its tooltip control
+    for (auto& [window, tip] : tooltips)
+        if (window == root) {
+            if (::IsWindow(tip) && ::GetWindow(tip, GW_OWNER) == root)
+                return tip;
+            tip = nullptr;
+        }
+    const HWND tip = ::CreateWindowExW(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, root, nullptr, programInstance(), nullptr);
+    if (!tip)
+        return nullptr;
+    for (auto& [window, known] : tooltips)
+        if (window == root) {
+            known = tip;
+            return tip;
+        }
+    tooltips.emplace_back(root, tip);
+    return tip;
+}
+
+} // namespace
 
 void addTooltip(HWND control, std::string_view hint) {
     std::wstring text = text1252::toWide(ui::shortHint(hint));
     if (text.empty())
         return;
-    // Owned by the control's window: destroyed with it.
-    HWND tip =
-        ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                          ::GetAncestor(control, GA_ROOT), nullptr, programInstance(), nullptr);
+    const HWND tip = tooltipOf(::GetAncestor(control, GA_ROOT));
     if (!tip)
         return;
     TOOLINFOW info{};
