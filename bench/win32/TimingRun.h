@@ -11,9 +11,10 @@ inline constexpr const wchar_t* kResultsMapping = L"Local\\VantorelTimingResults
 inline constexpr const wchar_t* kDoneEvent = L"Local\\VantorelTimingDone";
 
 struct Results {
-    double switchUs = 0; // per country switch: LB_SETCURSEL and LBN_SELCHANGE
-    double applyUs = 0;  // per Apply Changes: BN_CLICKED
-    bool ok = false;     // false: the controls were not found
+    double switchUs = 0;        // per country switch: LB_SETCURSEL and LBN_SELCHANGE
+    double visibleSwitchUs = 0; // the same among the rows in view, as a click picks them: no scrolling
+    double applyUs = 0;         // per Apply Changes: BN_CLICKED
+    bool ok = false;            // false: the controls were not found
 };
 
 } // namespace wintest::timing

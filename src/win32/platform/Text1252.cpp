@@ -2,6 +2,9 @@
 
 #include "document/Windows1252.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace win32::text1252 {
 
 namespace {
@@ -48,8 +51,16 @@ void setWindowText(HWND hwnd, std::string_view bytes) {
 }
 
 std::string windowText(HWND hwnd) {
-    std::wstring text(std::size_t(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(std::size_t(::GetWindowTextW(hwnd, text.data(), int(text.size()))));
+    // One question for a text of up to a line's usual length, two for a longer one.
+    wchar_t shortText[256];
+    std::wstring_view text(shortText, std::size_t(std::max(0, ::GetWindowTextW(hwnd, shortText, 256))));
+    std::wstring longText;
+    if (text.size() + 1 >= std::size(shortText)) {
+        longText.assign(std::size_t(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
+        longText.resize(
+            std::size_t(std::max(0, ::GetWindowTextW(hwnd, longText.data(), int(longText.size())))));
+        text = longText;
+    }
     std::string bytes;
     bytes.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i)
