@@ -174,9 +174,19 @@ void windows(const Fixture& fixture, Checks& checks) {
         checks.expect(!::IsIconic(application) && ::IsWindowVisible(main),
                       "restoring the application window shows the main window again");
     }
-    for (const int id : {ids::FontComboBox1, ids::ColorComboBox1})
-        checks.expect((::GetWindowLongW(control(main, id), GWL_STYLE) & WS_TABSTOP) == 0,
+    for (const int id : {ids::FontComboBox1, ids::ColorComboBox1}) {
+        const HWND picker = control(main, id);
+        checks.expect((::GetWindowLongW(picker, GWL_STYLE) & WS_TABSTOP) == 0,
                       "picker " + std::to_string(id) + " is not a tab stop");
+        // Its window has the field's height only: the list must still drop eight rows.
+        ::SendMessageW(picker, CB_SHOWDROPDOWN, TRUE, 0);
+        RECT dropped{};
+        ::SendMessageW(picker, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+        ::SendMessageW(picker, CB_SHOWDROPDOWN, FALSE, 0);
+        const LRESULT row = ::SendMessageW(picker, CB_GETITEMHEIGHT, 0, 0);
+        checks.expect(dropped.bottom - dropped.top >= 8 * row,
+                      "picker " + std::to_string(id) + " drops a list of eight rows");
+    }
     program.close();
 }
 

@@ -9,6 +9,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 namespace win32::controls {
@@ -53,6 +54,20 @@ void OwnerDrawCombo::resetItemHeight() {
     ::SendMessageW(m_hwnd, CB_SETITEMHEIGHT, 0, itemHeight(metrics.tmHeight));
 }
 
+// The system combo's list takes the window's height below the field. The layout gives the
+// window the design's height, the field's own, which would drop a list one pixel high: the
+// window grows by the list before each drop (a closed combo's window is its field alone).
+void OwnerDrawCombo::fitDropDown() const {
+    constexpr int kDropDownRows = 8;
+    RECT field{};
+    ::GetWindowRect(m_hwnd, &field);
+    const int count = int(::SendMessageW(m_hwnd, CB_GETCOUNT, 0, 0));
+    const int rows = std::clamp(count, 1, kDropDownRows);
+    const int list = rows * int(::SendMessageW(m_hwnd, CB_GETITEMHEIGHT, 0, 0)) + 2;
+    ::SetWindowPos(m_hwnd, nullptr, 0, 0, field.right - field.left, field.bottom - field.top + list,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT OwnerDrawCombo::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case kReflectBase + WM_DRAWITEM:
@@ -65,6 +80,8 @@ LRESULT OwnerDrawCombo::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             userSelected();
             return TRUE;
         }
+        if (HIWORD(wParam) == CBN_DROPDOWN)
+            fitDropDown();
         return 0;
     case WM_SETFONT: {
         const LRESULT result = passOn(m_hwnd, message, wParam, lParam);

@@ -37,6 +37,7 @@ private:
     friend LRESULT CALLBACK guardedSubclassProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     void windowDestroyed() {}
     void draw(const DRAWITEMSTRUCT& item) const;
+    void fitDropDown() const;
 
     HWND m_hwnd = nullptr;
 };
