@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ make cmake pkg-config qt6-base-dev libfontconfig-dev libcli11-dev nlohmann-json3-dev fonts-liberation
-    fonts-dejavu-core xvfb xauth desktop-file-utils appstream man-db libxcb-damage0-dev dbus-daemon qt6-wayland)
+    fonts-dejavu-core xvfb xauth desktop-file-utils appstream man-db libxcb-damage0-dev dbus-daemon qt6-wayland mold)
 # For the tests: the Windows build, its zip, Wine to run it with the fonts the windows name; the MIME
 # database tool; a headless Wayland compositor to start the editor under.
 TEST_PACKAGES=(g++-mingw-w64-x86-64-posix python3 wine64 fonts-wine zip shared-mime-info weston)
