@@ -1,5 +1,6 @@
 #include "places/TableEncoding.h"
 
+#include "document/Utf8.h"
 #include "document/Windows1252.h"
 #include "places/ToolError.h"
 #include "places/Unicode.h"
@@ -52,7 +53,7 @@ DecodedTable guessed(std::string_view bytes) {
             continue;
         }
         const std::size_t start = pos;
-        if (unicode::nextUtf8(bytes, pos)) {
+        if (document::utf8::next(bytes, pos)) {
             if (!utf8At)
                 utf8At = start, utf8Length = pos - start;
         } else {
