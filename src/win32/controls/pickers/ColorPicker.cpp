@@ -3,6 +3,7 @@
 #include "ui/PickerEntryLayout.h"
 #include "ui/StandardColors.h"
 #include "win32/controls/drawing/OffscreenDc.h"
+#include "win32/platform/Dpi.h"
 #include "win32/platform/SystemColors.h"
 #include "win32/platform/Text1252.h"
 
@@ -53,14 +54,15 @@ int ColorPicker::itemHeight(int fontHeight) const {
 void ColorPicker::drawEntry(HDC dc, const RECT& r, int index, bool selected) const {
     const auto color = TColor(::SendMessageW(hwnd(), CB_GETITEMDATA, WPARAM(index), 0));
     const ui::Box entry{r.left, r.top, r.right - r.left, r.bottom - r.top};
-    const ui::Box swatch = ui::colorSwatchBox(entry, true);
+    const int dpi = int(dpi::forWindow(hwnd()));
+    const ui::Box swatch = ui::colorSwatchBox(entry, true, dpi);
     const COLORREF drawn = resolveColor(color);
     const TColor border = ui::swatchBorder(plainRgb(drawn), selected);
     fillBox(dc, swatch.left, swatch.top, swatch.width, swatch.height, resolveColor(border));
     fillBox(dc, swatch.left + 1, swatch.top + 1, swatch.width - 2, swatch.height - 2, drawn);
 
     const std::wstring name = entryText(index);
-    RECT text{ui::colorNameLeft(entry), r.top, r.right, r.bottom};
+    RECT text{ui::colorNameLeft(entry, dpi), r.top, r.right, r.bottom};
     ::SetBkMode(dc, TRANSPARENT);
     ::DrawTextW(dc, name.c_str(), int(name.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }

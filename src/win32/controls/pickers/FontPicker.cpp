@@ -150,7 +150,7 @@ void FontPicker::drawEntry(HDC dc, const RECT& r, int index, bool) const {
                                                                : nullptr;
     const ui::FontEntryLayout layout = ui::fontEntryLayout(
         {r.left, r.top, r.right - r.left, r.bottom - r.top}, glyph ? dpi::scale(glyph->width(), d) : 0,
-        glyph ? dpi::scale(glyph->height(), d) : 0);
+        glyph ? dpi::scale(glyph->height(), d) : 0, int(d));
     if (glyph)
         glyph->draw(dc, layout.glyphLeft, layout.glyphTop, 1, 0, d);
     const std::wstring name = entryText(index);
