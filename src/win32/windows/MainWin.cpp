@@ -344,6 +344,10 @@ LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
         return controlColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_FONTCHANGE:
+        // Fonts installed or removed: the font picker lists them anew.
+        FontComboBox1->refresh();
+        return 0;
     case WM_CLOSE:
         // Closing the main window ends the program; the windows go in the shut-down, in
         // reverse order of their creation.

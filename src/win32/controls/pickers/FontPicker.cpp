@@ -1,19 +1,15 @@
 #include "win32/controls/pickers/FontPicker.h"
 
-#include "core/Boundary.h"
 #include "ui/FontListFilter.h"
 #include "ui/PickerEntryLayout.h"
 #include "win32/platform/Dpi.h"
 #include "win32/platform/ResourceNames.h"
-#include "win32/platform/Window.h"
 
 #include <vector>
 
 namespace win32::controls {
 
 namespace {
-
-constexpr wchar_t kListenerClass[] = L"Vantorel.FontChangeListener";
 
 struct Family {
     std::wstring name;
@@ -52,34 +48,6 @@ FontPicker::FontPicker(HWND parent, int id, unsigned options)
     , m_deviceGlyph(RES_NAME(RES_GLYPH_DEVICE_FNT)) {
     create(parent, id, CBS_SORT);
     populate();
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = &FontPicker::listenerProc;
-        wc.hInstance = programInstance();
-        wc.lpszClassName = kListenerClass;
-        return ::RegisterClassExW(&wc) != 0;
-    }();
-    (void)registered;
-    // A hidden top-level window: WM_FONTCHANGE is broadcast to those alone.
-    m_listener = ::CreateWindowExW(WS_EX_TOOLWINDOW, kListenerClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                   nullptr, programInstance(), nullptr);
-    if (m_listener)
-        ::SetWindowLongPtrW(m_listener, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-}
-
-FontPicker::~FontPicker() {
-    if (m_listener)
-        ::DestroyWindow(m_listener);
-}
-
-LRESULT CALLBACK FontPicker::listenerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    if (message == WM_FONTCHANGE) {
-        if (auto* picker = reinterpret_cast<FontPicker*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)))
-            core::runGuarded([picker] { picker->refresh(); });
-        return 0;
-    }
-    return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 void FontPicker::populate() {

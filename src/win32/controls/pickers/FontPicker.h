@@ -9,19 +9,19 @@ namespace win32::controls {
 
 // The font picker: the screen's font families that pass its options (ui/FontListFilter.h),
 // each once, sorted, a TrueType family with the TrueType glyph before its name. The list is
-// filled again when the system says the installed fonts changed (WM_FONTCHANGE, which only
-// top-level windows get: a hidden one of the picker's own listens).
+// filled again when the system says the installed fonts changed: WM_FONTCHANGE goes to top-level
+// windows only, so the window that holds the picker passes it on to refresh().
 //
 // Creating one (owned by the window that holds it):
 //     auto picker = std::make_unique<FontPicker>(bar, ids::FontComboBox1, ui::foTrueTypeOnly);
 //     picker->OnChange = [this] { FontComboBox1Change(); };
 //     layout.add(picker->hwnd(), design.box, design.font);
 //     addTooltip(picker->hwnd(), design.hint); // drawing/Tooltip.h
+//     ... case WM_FONTCHANGE: picker->refresh();   // in the window's procedure
 class FontPicker : public OwnerDrawCombo {
 public:
     // Throws core::EResNotFound when a glyph resource is missing.
     FontPicker(HWND parent, int id, unsigned options);
-    ~FontPicker() override;
 
     // The selected family, at most 31 characters; empty when none is selected.
     std::wstring fontName() const;
@@ -37,12 +37,10 @@ private:
     void userSelected() override;
     void populate();
     int findFamily(const std::wstring& name) const;
-    static LRESULT CALLBACK listenerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
     unsigned m_options;
     GlyphBitmap m_trueTypeGlyph;
     GlyphBitmap m_deviceGlyph;
-    HWND m_listener = nullptr;
 };
 
 } // namespace win32::controls
