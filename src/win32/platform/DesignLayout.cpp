@@ -12,9 +12,11 @@ void DesignLayout::add(HWND child, const ui::Box& box, std::optional<ui::FontDes
     place(entry);
 }
 
+// The same font again changes nothing: the preferences give every target its font on each
+// change, and a font given is one made and a control repainted.
 void DesignLayout::setFont(HWND child, const ui::FontDesign& font) {
     for (Entry& entry : m_entries)
-        if (entry.child == child) {
+        if (entry.child == child && entry.design != font) {
             entry.design = font;
             giveFont(entry);
         }
