@@ -1,6 +1,7 @@
 #include "win32/platform/FormFrame.h"
 
 #include "win32/platform/Dpi.h"
+#include "win32/platform/ShrunkIcon.h"
 #include "win32/platform/Window.h"
 
 namespace win32 {
@@ -45,6 +46,17 @@ RECT frameForDpi(HWND hwnd, int clientWidth, int clientHeight, UINT dpi, const R
 
 HICON loadProgramIcon(const wchar_t* name, bool small, UINT dpi) {
     const int size = dpi::systemMetric(small ? SM_CXSMICON : SM_CXICON, dpi);
+    // The icons have one 32-pixel picture: a smaller one is its average, not the system's pick.
+    constexpr int kDrawnSize = 32;
+    if (size < kDrawnSize) {
+        const auto drawn = static_cast<HICON>(
+            ::LoadImageW(programInstance(), name, IMAGE_ICON, kDrawnSize, kDrawnSize, LR_DEFAULTCOLOR));
+        const HICON shrunk = drawn ? shrinkIcon(drawn, size) : nullptr;
+        if (drawn)
+            ::DestroyIcon(drawn);
+        if (shrunk)
+            return shrunk;
+    }
     return static_cast<HICON>(::LoadImageW(programInstance(), name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 

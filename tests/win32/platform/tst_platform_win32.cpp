@@ -6,12 +6,14 @@
 #include "win32/platform/DesignLayout.h"
 #include "win32/platform/Dpi.h"
 #include "win32/platform/Font.h"
+#include "win32/platform/ShrunkIcon.h"
 #include "win32/platform/SystemColors.h"
 #include "win32/platform/Text1252.h"
 #include "win32/platform/Window.h"
 
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
@@ -148,9 +150,56 @@ void controlsFollowTheWindowsDpi() {
     ::DestroyWindow(edit);
 }
 
+std::vector<std::uint32_t> iconPixels(HICON icon, int size) {
+    ICONINFO parts{};
+    std::vector<std::uint32_t> out(std::size_t(size) * std::size_t(size));
+    if (!::GetIconInfo(icon, &parts))
+        return {};
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    HDC dc = ::GetDC(nullptr);
+    if (!parts.hbmColor ||
+        ::GetDIBits(dc, parts.hbmColor, 0, UINT(size), out.data(), &info, DIB_RGB_COLORS) != size)
+        out.clear();
+    ::ReleaseDC(nullptr, dc);
+    ::DeleteObject(parts.hbmColor);
+    ::DeleteObject(parts.hbmMask);
+    return out;
+}
+
+void aSmallIconAveragesTheLargeOne() {
+    // 32 × 32: black and white columns in the top half, transparent below.
+    std::vector<std::uint32_t> colour(32 * 32, 0);
+    std::vector<BYTE> mask(4 * 32, 0);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            if (y >= 16)
+                mask[std::size_t(y) * 4 + x / 8] |= BYTE(0x80 >> (x % 8));
+            else if (x % 2)
+                colour[std::size_t(y) * 32 + x] = 0xFFFFFF;
+    HBITMAP colourBitmap = ::CreateBitmap(32, 32, 1, 32, colour.data());
+    HBITMAP maskBitmap = ::CreateBitmap(32, 32, 1, 1, mask.data());
+    ICONINFO parts{TRUE, 0, 0, maskBitmap, colourBitmap};
+    HICON large = ::CreateIconIndirect(&parts);
+    HICON small = win32::shrinkIcon(large, 16);
+    const std::vector<std::uint32_t> p = small ? iconPixels(small, 16) : std::vector<std::uint32_t>{};
+    check(p.size() == 256, "the 16-pixel icon is made");
+    if (p.size() == 256) {
+        const std::uint32_t top = p[3 * 16 + 5];
+        check(top >> 24 == 0xFF && (top & 0xFF) >= 126 && (top & 0xFF) <= 129,
+              "a pixel of two columns is their opaque grey");
+        check(p[12 * 16 + 5] >> 24 == 0, "a transparent area stays transparent");
+    }
+    ::DestroyIcon(small);
+    ::DestroyIcon(large);
+    ::DeleteObject(colourBitmap);
+    ::DeleteObject(maskBitmap);
+}
+
 } // namespace
 
 int wmain() {
+    aSmallIconAveragesTheLargeOne();
     controlsFollowTheWindowsDpi();
     handlerErrorsReachTheErrorReportAndTheWindowGoesOn();
     controlsShowAndGiveBackEveryByteAsWindows1252();
