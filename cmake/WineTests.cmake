@@ -15,8 +15,7 @@ if(VANTOREL_WINDOWS_BUILD)
     set(VANTOREL_WINE_ENVIRONMENT
         "WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix" "WINEDEBUG=-all"
         "WINEDLLOVERRIDES=winemenubuilder.exe,mscoree,mshtml=d")
-    add_test(NAME wine_prefix COMMAND sh -c "\"$0\" wineboot --init && \"$0\" regedit /S \"$1\""
-        ${VANTOREL_WINE} ${PROJECT_SOURCE_DIR}/tests/win32/app/font-replacements.reg)
+    add_test(NAME wine_prefix COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/wine-prefix.sh ${VANTOREL_WINE})
     set_tests_properties(wine_prefix PROPERTIES
         FIXTURES_SETUP wine ENVIRONMENT "${VANTOREL_WINE_ENVIRONMENT}" TIMEOUT 120)
 endif()

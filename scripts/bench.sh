@@ -35,8 +35,7 @@ if command -v x86_64-w64-mingw32-g++-posix >/dev/null && [ -x "$wine" ]; then
     bash scripts/build-windows.sh build-windows >/dev/null
     export WINEPREFIX=$PWD/build/wine-bench-prefix WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml=d"
     if [ ! -f "$WINEPREFIX/user.reg" ]; then
-        "$wine" wineboot --init
-        "$wine" regedit /S tests/win32/app/font-replacements.reg
+        bash scripts/wine-prefix.sh "$wine"
         /usr/lib/wine/wineserver -w
     fi
 fi
