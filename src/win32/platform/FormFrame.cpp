@@ -18,6 +18,14 @@ RECT frameAround(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, 
     return frame;
 }
 
+RECT frameForDpi(HWND hwnd, int clientWidth, int clientHeight, UINT dpi, const RECT& suggested) {
+    const auto style = DWORD(::GetWindowLongPtrW(hwnd, GWL_STYLE));
+    const auto exStyle = DWORD(::GetWindowLongPtrW(hwnd, GWL_EXSTYLE));
+    const RECT frame = frameAround(clientWidth, clientHeight, style, exStyle, dpi);
+    return {suggested.left, suggested.top, suggested.left + frame.right - frame.left,
+            suggested.top + frame.bottom - frame.top};
+}
+
 } // namespace
 
 RECT centredFrame(int clientWidth, int clientHeight, DWORD style, DWORD exStyle) {
@@ -34,14 +42,6 @@ RECT centredFrame(int clientWidth, int clientHeight, DWORD style, DWORD exStyle)
     const int left = screen.left + (screen.right - screen.left - width) / 2;
     const int top = screen.top + (screen.bottom - screen.top - height) / 2;
     return {left, top, left + width, top + height};
-}
-
-RECT frameForDpi(HWND hwnd, int clientWidth, int clientHeight, UINT dpi, const RECT& suggested) {
-    const auto style = DWORD(::GetWindowLongPtrW(hwnd, GWL_STYLE));
-    const auto exStyle = DWORD(::GetWindowLongPtrW(hwnd, GWL_EXSTYLE));
-    const RECT frame = frameAround(clientWidth, clientHeight, style, exStyle, dpi);
-    return {suggested.left, suggested.top, suggested.left + frame.right - frame.left,
-            suggested.top + frame.bottom - frame.top};
 }
 
 HICON loadProgramIcon(const wchar_t* name, bool small, UINT dpi) {

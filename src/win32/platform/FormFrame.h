@@ -8,11 +8,9 @@ namespace win32 {
 // the DPI of the primary monitor and centred on it.
 RECT centredFrame(int clientWidth, int clientHeight, DWORD style, DWORD exStyle);
 
-// The frame that keeps the same client size at 96 dpi for the window's new DPI (WM_DPICHANGED
-// suggests one that scales the whole frame, borders included).
-RECT frameForDpi(HWND hwnd, int clientWidth, int clientHeight, UINT dpi, const RECT& suggested);
-
-// Follows WM_DPICHANGED (its wParam and lParam): moves the window to the frame for the new DPI.
+// Follows WM_DPICHANGED (its wParam and lParam): moves the window to the frame that keeps the
+// same client size at 96 dpi for its new DPI (the message suggests one that scales the whole
+// frame, borders included).
 void followDpiChange(HWND hwnd, int clientWidth, int clientHeight, WPARAM wParam, LPARAM lParam);
 
 // The program's icon resource at the system's size for large (32 px at 96 dpi) or small icons.

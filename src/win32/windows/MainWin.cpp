@@ -1,6 +1,5 @@
 #include "win32/windows/MainWin.h"
 
-#include "core/Exception.h"
 #include "core/ProgramDirectory.h"
 #include "core/WideText.h"
 #include "document/TemplateFile.h"
@@ -9,6 +8,7 @@
 #include "win32/controls/commandbar/SpeedBar.h"
 #include "win32/controls/commandbar/SpeedButton.h"
 #include "win32/controls/drawing/Tooltip.h"
+#include "win32/platform/ChildWindow.h"
 #include "win32/platform/Dpi.h"
 #include "win32/platform/FileDialog.h"
 #include "win32/platform/FormFrame.h"
@@ -169,14 +169,8 @@ void TForm1::createControls() {
 
 HWND TForm1::createChild(const ui::ControlDesign& control, const wchar_t* windowClass, DWORD style,
                          DWORD exStyle) {
-    style |= WS_CHILD | (control.visible ? WS_VISIBLE : 0) | (control.enabled ? 0 : WS_DISABLED);
-    const HWND child = ::CreateWindowExW(
-        exStyle, windowClass, win32::text1252::toWide(control.caption).c_str(), style, 0, 0, 0, 0, hwnd(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(control.name))), win32::programInstance(),
-        nullptr);
-    if (!child)
-        throw core::Exception("Cannot create " + std::string(control.name) + " (system error " +
-                              std::to_string(::GetLastError()) + ")");
+    const HWND child =
+        win32::createDesignChild(hwnd(), control, controlId(control.name), windowClass, style, exStyle);
     m_layout.add(child, boxInWindow(control), control.font);
     m_designs.emplace_back(child, &control);
     return child;
@@ -370,14 +364,10 @@ LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return result;
         }
         return defaultHandling(message, wParam, lParam);
-    case WM_DPICHANGED: {
-        const RECT frame = win32::frameForDpi(hwnd(), design::kClientWidth, design::kClientHeight,
-                                              HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        ::SetWindowPos(hwnd(), nullptr, frame.left, frame.top, frame.right - frame.left,
-                       frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        win32::followDpiChange(hwnd(), design::kClientWidth, design::kClientHeight, wParam, lParam);
         applyDpi(HIWORD(wParam));
         return 0;
-    }
     default:
         return defaultHandling(message, wParam, lParam);
     }
