@@ -1,13 +1,13 @@
 #include "win32/windows/AboutWin.h"
 
 #include "ui/AboutWinDesign.h"
-#include "win32/controls/commandbar/SpeedButton.h"
 #include "win32/platform/ChildWindow.h"
 #include "win32/platform/FormFrame.h"
 #include "win32/platform/ResourceNames.h"
 #include "win32/platform/SystemColors.h"
 #include "win32/platform/Text1252.h"
 #include "win32/windows/ControlIds.h"
+#include "win32/windows/DesignSpeedButton.h"
 
 #include <algorithm>
 #include <optional>
@@ -79,13 +79,8 @@ void TForm2::createControls() {
     }
     URLLabel1 = createLink(design::URLLabel1, win32::ids::About_URLLabel1, design::URLLabel1Target());
     URLLabel2 = createLink(design::URLLabel2, win32::ids::About_URLLabel2, design::URLLabel2Target);
-
-    win32::controls::SpeedButtonSpec ok;
-    ok.id = win32::ids::About_SpeedButton1;
-    ok.caption = design::SpeedButton1.caption;
-    ok.fontColor = design::SpeedButton1.font.color;
-    SpeedButton1 = win32::controls::SpeedButton::create(hwnd(), ok);
-    m_layout.add(SpeedButton1, design::SpeedButton1.box, design::SpeedButton1.font);
+    SpeedButton1 = win32::createDesignSpeedButton(hwnd(), m_layout, design::SpeedButton1,
+                                                  win32::ids::About_SpeedButton1);
 }
 
 HWND TForm2::createChild(const ui::ControlDesign& control, int id, const wchar_t* windowClass, DWORD style) {

@@ -16,6 +16,7 @@
 #include "win32/platform/SystemColors.h"
 #include "win32/platform/Text1252.h"
 #include "win32/windows/ControlIds.h"
+#include "win32/windows/DesignSpeedButton.h"
 #include "win32/windows/PlaceEditFilter.h"
 
 #include <stdexcept>
@@ -121,14 +122,8 @@ void TForm1::createControls() {
     Label2 = createChild(design::control("Label2"), L"STATIC", SS_CENTER | SS_NOPREFIX);
     Label1 = createChild(design::control("Label1"), L"STATIC", SS_LEFT | SS_NOPREFIX);
 
-    const ui::ControlDesign& apply = design::control("SpeedButton1");
-    win32::controls::SpeedButtonSpec params;
-    params.id = win32::ids::SpeedButton1;
-    params.caption = apply.caption;
-    params.hint = apply.hint;
-    params.fontColor = apply.font.color;
-    SpeedButton1 = win32::controls::SpeedButton::create(hwnd(), params);
-    m_layout.add(SpeedButton1, apply.box, apply.font);
+    SpeedButton1 = win32::createDesignSpeedButton(hwnd(), m_layout, design::control("SpeedButton1"),
+                                                  win32::ids::SpeedButton1);
 
     int group = 0;
     for (const ui::ControlDesign& control : design::controls()) {

@@ -1,7 +1,6 @@
 #include "win32/windows/TipWin.h"
 
 #include "ui/TipWinDesign.h"
-#include "win32/controls/commandbar/SpeedButton.h"
 #include "win32/controls/drawing/Tooltip.h"
 #include "win32/platform/ChildWindow.h"
 #include "win32/platform/FormFrame.h"
@@ -9,6 +8,7 @@
 #include "win32/platform/SystemColors.h"
 #include "win32/platform/Text1252.h"
 #include "win32/windows/ControlIds.h"
+#include "win32/windows/DesignSpeedButton.h"
 
 #include <chrono>
 #include <optional>
@@ -76,22 +76,10 @@ void TForm3::createControls() {
     Image1 = createChild(design::Image1, win32::ids::Tip_Image1, L"STATIC", SS_ICON | SS_REALSIZEIMAGE);
     Label1 = createChild(design::Label1, win32::ids::Tip_Label1, L"STATIC", SS_LEFT | SS_NOPREFIX);
     Tips = createChild(design::Tips, win32::ids::Tip_Tips, L"EDIT", ES_MULTILINE | ES_READONLY);
-
-    win32::controls::SpeedButtonSpec next;
-    next.id = win32::ids::Tip_SpeedButton2;
-    next.caption = design::SpeedButton2.caption;
-    next.hint = design::SpeedButton2.hint;
-    next.fontColor = design::SpeedButton2.font.color;
-    SpeedButton2 = win32::controls::SpeedButton::create(hwnd(), next);
-    m_layout.add(SpeedButton2, design::SpeedButton2.box, design::SpeedButton2.font);
-
-    win32::controls::SpeedButtonSpec ok;
-    ok.id = win32::ids::Tip_SpeedButton1;
-    ok.caption = design::SpeedButton1.caption;
-    ok.fontColor = design::SpeedButton1.font.color;
-    SpeedButton1 = win32::controls::SpeedButton::create(hwnd(), ok);
-    m_layout.add(SpeedButton1, design::SpeedButton1.box, design::SpeedButton1.font);
-
+    SpeedButton2 =
+        win32::createDesignSpeedButton(hwnd(), m_layout, design::SpeedButton2, win32::ids::Tip_SpeedButton2);
+    SpeedButton1 =
+        win32::createDesignSpeedButton(hwnd(), m_layout, design::SpeedButton1, win32::ids::Tip_SpeedButton1);
     TipCheckBox = createChild(design::TipCheckBox, win32::ids::Tip_TipCheckBox, L"BUTTON", BS_AUTOCHECKBOX);
     win32::controls::addTooltip(TipCheckBox, design::TipCheckBox.hint);
 }
