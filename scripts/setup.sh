@@ -60,11 +60,17 @@ run)
     exec build/src/qt/app/vantorel
     ;;
 test)
-    bash scripts/build-windows.sh build-windows
-    build -DVANTOREL_WINDOWS_BUILD="$PWD/build-windows"
-    run_tests build
-    build_sanitized
-    run_tests build-asan
+    # Each step's time, so that a slow run shows where it went.
+    step() {
+        local start=$SECONDS
+        "$@"
+        echo "setup.sh: $* took $((SECONDS - start)) s"
+    }
+    step bash scripts/build-windows.sh build-windows
+    step build -DVANTOREL_WINDOWS_BUILD="$PWD/build-windows"
+    step run_tests build
+    step build_sanitized
+    step run_tests build-asan
     ;;
 *)
     echo "usage: $0 run|test" >&2
