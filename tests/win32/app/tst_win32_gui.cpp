@@ -48,6 +48,7 @@ namespace {
 constexpr const char* kSettingsKey = "Software\\Ludovane9900Vantorel";
 constexpr const char* kOptionsKey = "Software\\Ludovane9900Vantorel\\Options";
 constexpr const char* kApplicationTitle = "Ludovane3Vantorel";
+constexpr const char* kUsage = "usage: vantorel [FILE]";
 
 struct Fixture {
     std::wstring exe;
@@ -365,6 +366,35 @@ void errorReports(const Fixture& fixture, Checks& checks) {
     }
 }
 
+// The command line: a file named there (in a folder whose name is beyond any ANSI code page)
+// opens as Open opens it; two names give the usage line, and the editor starts empty.
+void commandLine(const Fixture& fixture, Checks& checks) {
+    const fs::path folder = freshFolder(fixture, "arguments") / L"Br\u00f8ndby \u0141\u00f3d\u017a";
+    fs::create_directories(folder);
+    std::vector<std::string> lines = sampleLines();
+    const fs::path file = folder / "euro.cfg";
+    writeBytes(file, joinLines(lines));
+    {
+        GuiProgram program(fixture.exe, folder.wstring(), L"\"" + file.wstring() + L"\"");
+        HWND main = program.waitForWindow(L"TForm1");
+        program.settle();
+        expectStates(checks, main,
+                     std::vector<ControlState>{{ids::Label2, "England", true}} + fieldsOfRow(0, lines),
+                     "the named file");
+        checks.expectEqual(narrow(text(control(main, ids::Label1))), narrow(file.wstring()),
+                           "its path shown");
+        program.close();
+    }
+    GuiProgram program(fixture.exe, folder.wstring(), L"a.cfg b.cfg");
+    program.waitForWindow(L"TForm1");
+    const MessageBoxShown box = readMessageBox(program.waitForDialog());
+    checks.expectEqual(narrow(box.text), kUsage, "two names: the usage line");
+    program.settle();
+    expectStates(checks, program.waitForWindow(L"TForm1"),
+                 std::vector<ControlState>{{ids::Label2, "Country", false}}, "two names: the start state");
+    program.close();
+}
+
 // --- Settings in the registry ---------------------------------------------------------------
 
 struct StoredValue {
@@ -604,7 +634,7 @@ struct Case {
 const Case kCases[] = {
     {"windows", windows},     {"editing", editingSession},         {"new", newFromTemplate},
     {"errors", errorReports}, {"preferences", displayPreferences}, {"tip", tipFlag},
-    {"links", links},         {"caption", captionGradient},
+    {"links", links},         {"caption", captionGradient},        {"arguments", commandLine},
 };
 
 } // namespace
