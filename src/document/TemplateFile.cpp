@@ -16,9 +16,13 @@ bool isFile(const std::string& path) {
 }
 
 // The folder above the program's, named plainly rather than through "..": the parent of a
-// name inside the program's folder, twice, so that a trailing separator makes no difference.
+// name inside the program's folder, and its parent, so that a trailing separator makes no
+// difference.
 std::string prefixOf(const std::string& programDir) {
-    return files::parentDirectory(files::parentDirectory(files::childPath(programDir, kTemplateName)));
+    const std::string own = files::parentDirectory(files::childPath(programDir, kTemplateName));
+    const std::string above = files::parentDirectory(own);
+    // Above a drive's root there is nothing: ".." of the root is the root.
+    return above == "." ? own : above;
 }
 
 } // namespace
