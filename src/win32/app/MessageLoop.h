@@ -12,7 +12,7 @@ namespace app {
 // DM_GETDEFID (WM_USER), which it must not use for a message of its own, and WM_COMMAND with
 // IDOK or IDCANCEL for Enter and Esc, which no control ID of the program is. Tab reaches the
 // tab stops inside a child that holds controls (a group box with its fields) only when that
-// child has WS_EX_CONTROLPARENT.
+// child has WS_EX_CONTROLPARENT. The first mouse message makes the controls' tooltips.
 int runMessageLoop(const std::vector<HWND>& tabWindows);
 
 } // namespace app

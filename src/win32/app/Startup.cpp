@@ -5,18 +5,12 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <cstdlib>
 
 namespace app {
 
 void prepareProgram() {
     win32::dpi::declareAwareness();
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
-    ::InitCommonControlsEx(&controls);
 }
 
 // The words of the command line as the C runtime split them for the program's start (the

@@ -6,8 +6,7 @@
 
 namespace app {
 
-// What the system must know before the first window: DPI awareness (per monitor), the
-// common controls, and the application title for the task bar's grouping.
+// What the system must know before the first window: DPI awareness (per monitor).
 void prepareProgram();
 
 // The command line's arguments after the program's name, as UTF-8.

@@ -188,6 +188,22 @@ void windows(const Fixture& fixture, Checks& checks) {
         checks.expect(dropped.bottom - dropped.top >= 8 * row,
                       "picker " + std::to_string(id) + " drops a list of eight rows");
     }
+
+    // The pointer resting on Apply Changes shows its hint in the standard tooltip window.
+    RECT apply{};
+    ::GetWindowRect(control(main, ids::SpeedButton1), &apply);
+    ::SetForegroundWindow(main);
+    ::SetCursorPos(apply.left + 5, apply.top + 5);
+    ::SetCursorPos(apply.left + 10, apply.top + 10);
+    std::string tip;
+    for (int i = 0; i < 60 && tip.empty(); ++i) {
+        ::Sleep(50);
+        for (HWND w = ::FindWindowExW(nullptr, nullptr, L"tooltips_class32", nullptr); w;
+             w = ::FindWindowExW(nullptr, w, L"tooltips_class32", nullptr))
+            if (::IsWindowVisible(w) && ::GetWindow(w, GW_OWNER) == main)
+                tip = narrow(text(w));
+    }
+    checks.expectEqual(tip, "Apply Changes Before Saving", "the tooltip over Apply Changes");
     program.close();
 }
 

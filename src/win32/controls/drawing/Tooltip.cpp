@@ -1,6 +1,7 @@
 #include "win32/controls/drawing/Tooltip.h"
 
 #include "ui/ControlDesign.h"
+#include "win32/platform/LateBound.h"
 #include "win32/platform/Text1252.h"
 #include "win32/platform/Window.h"
 
@@ -13,6 +14,29 @@
 namespace win32::controls {
 
 namespace {
+
+struct PendingTool {
+    HWND control;
+    std::wstring text;
+};
+
+std::vector<PendingTool>& pendingTools() {
+    static std::vector<PendingTool> tools;
+    return tools;
+}
+
+// The tooltip control's class, registered by the common controls' library.
+bool tooltipClassReady() {
+    static const bool ready = [] {
+        const auto init =
+            lateBound<decltype(::InitCommonControlsEx)>(L"comctl32.dll", "InitCommonControlsEx");
+        INITCOMMONCONTROLSEX controls{};
+        controls.dwSize = sizeof controls;
+        controls.dwICC = ICC_WIN95_CLASSES;
+        return init && init(&controls);
+    }();
+    return ready;
+}
 
 // One tooltip control per window, for all its controls, as the system's own dialogs have it:
 // each tooltip control is a window of its own, and making one costs more than all its tools.
@@ -39,12 +63,7 @@ HWND tooltipOf(HWND root) {
     return tip;
 }
 
-} // namespace
-
-void addTooltip(HWND control, std::string_view hint) {
-    std::wstring text = text1252::toWide(ui::shortHint(hint));
-    if (text.empty())
-        return;
+void makeTool(HWND control, std::wstring& text) {
     const HWND tip = tooltipOf(::GetAncestor(control, GA_ROOT));
     if (!tip)
         return;
@@ -55,6 +74,24 @@ void addTooltip(HWND control, std::string_view hint) {
     info.uId = reinterpret_cast<UINT_PTR>(control);
     info.lpszText = text.data();
     ::SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+} // namespace
+
+void addTooltip(HWND control, std::string_view hint) {
+    std::wstring text = text1252::toWide(ui::shortHint(hint));
+    if (!text.empty())
+        pendingTools().push_back({control, std::move(text)});
+}
+
+void prepareTooltips() {
+    std::vector<PendingTool>& pending = pendingTools();
+    if (pending.empty() || !tooltipClassReady())
+        return;
+    for (PendingTool& tool : pending)
+        if (::IsWindow(tool.control))
+            makeTool(tool.control, tool.text);
+    pending.clear();
 }
 
 } // namespace win32::controls
