@@ -383,7 +383,8 @@ void errorReports(const Fixture& fixture, Checks& checks) {
 }
 
 // The command line: a file named there (in a folder whose name is beyond any ANSI code page)
-// opens as Open opens it; two names give the usage line, and the editor starts empty.
+// opens as Open opens it and saves back there; two names give the usage line, and the editor
+// starts empty.
 void commandLine(const Fixture& fixture, Checks& checks) {
     const fs::path folder = freshFolder(fixture, "arguments") / L"Br\u00f8ndby \u0141\u00f3d\u017a";
     fs::create_directories(folder);
@@ -399,6 +400,10 @@ void commandLine(const Fixture& fixture, Checks& checks) {
                      "the named file");
         checks.expectEqual(narrow(text(control(main, ids::Label1))), narrow(file.wstring()),
                            "its path shown");
+        // Saved back where it came from; the last line gets its line end.
+        click(control(main, ids::speedItem(2)));
+        program.settle();
+        checks.expect(readBytes(file) == joinLines(lines) + "\r\n", "saved into that folder");
         program.close();
     }
     GuiProgram program(fixture.exe, folder.wstring(), L"a.cfg b.cfg");
