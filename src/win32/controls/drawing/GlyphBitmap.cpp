@@ -2,6 +2,7 @@
 
 #include "core/Exception.h"
 #include "win32/controls/drawing/OffscreenDc.h"
+#include "win32/platform/BitmapPixels.h"
 #include "win32/platform/Dpi.h"
 #include "win32/platform/Window.h"
 
@@ -29,17 +30,7 @@ GlyphBitmap::GlyphBitmap(const wchar_t* resourceName) {
     ::GetObjectW(bitmap, sizeof info, &info);
     m_width = info.bmWidth;
     m_height = info.bmHeight;
-    m_pixels.resize(std::size_t(m_width) * std::size_t(m_height));
-    BITMAPINFO request{};
-    request.bmiHeader.biSize = sizeof request.bmiHeader;
-    request.bmiHeader.biWidth = m_width;
-    request.bmiHeader.biHeight = -m_height; // top row first
-    request.bmiHeader.biPlanes = 1;
-    request.bmiHeader.biBitCount = 32;
-    request.bmiHeader.biCompression = BI_RGB;
-    HDC screen = ::GetDC(nullptr);
-    ::GetDIBits(screen, bitmap, 0, UINT(m_height), m_pixels.data(), &request, DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, screen);
+    m_pixels = bitmapPixels(bitmap, m_width, m_height);
     ::DeleteObject(bitmap);
     for (auto& p : m_pixels)
         p &= 0xFFFFFFu;
